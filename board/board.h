@@ -1,0 +1,89 @@
+#pragma once
+
+#include <array>
+#include <deque>
+#include <vector>
+
+#include "board/elements.h"
+
+// The game window's elements under their own names, their overlap order and
+// the window-wide pointer. The shell draws this and sends events to it.
+class Board {
+ public:
+  static constexpr int kTwipsPerPixel = 15;
+  static constexpr int kClientWidth = 9720;
+  static constexpr int kClientHeight = 8490;
+
+  Board();
+  Board(const Board&) = delete;
+  Board& operator=(const Board&) = delete;
+
+  // Top-level elements, the top of the overlap order first.
+  const std::vector<Element*>& order() const { return order_; }
+
+  // Rectangles (window twips) changed since the last call.
+  std::vector<Rect> takeDirty();
+  void markDirty(const Rect& windowRect);
+
+  const MousePointer& pointer() const { return pointer_; }
+  void setMousePointerCustom() { pointer_.custom = true; }
+  void setMousePointerStandard() { pointer_.custom = false; }
+  void setMouseIcon(int cursorResource) { pointer_.icon = cursorResource; }
+
+  // The name entry.
+  TextField Text1;
+  Label nome2, Label1;
+  Shape nome1;
+
+  // The second player's panel.
+  Label nom2P, nom2;
+  Shape Nom2_2, nom2_1;
+
+  // Winner banner and end of game.
+  Label win1, win2, GameOver2;
+  Shape win3, GameOver1;
+
+  // Record panel.
+  Label PuntiRecord, NomeRecord, Label5;
+
+  // Prompts and their blinking frames.
+  Label OK, Label29, Label2, tira;
+  Shape OKM, tieniF29, tieniF, TiroF;
+
+  Label PLAYER;
+
+  // Dice: the tray, the hold row, their selection marks.
+  std::array<PictureBox, 18> dado;
+  std::array<Shape, 18> filtro;
+  std::array<PictureBox, 5> tieni;
+  std::array<Shape, 5> filtroT;
+
+  PictureBox Image1, Image2, Image3, Image5, tappeto, iom;
+  std::array<PictureBox, 2> io2;
+  std::array<PictureBox, 6> sfondo;
+
+  // The score card and what lies on it.
+  Panel Frame1;
+  std::array<Label, 13> PUNTI;
+  std::array<Label, 2> TPS;
+  Label TPI, TOTALE, PREMIO;
+  std::array<Label, 18> Label4;
+  std::array<Label, 2> Label3, Label9;
+  std::array<PictureBox, 6> mini;
+
+  // Not drawn.
+  SortedList List1;
+  Timer Timer1, Timer2;
+  MenuItem Play1, Play2, Gioca, basta;
+
+ private:
+  void layOut();
+  void add(Element& e, std::string name, Rect place, bool visible, Panel* panel = nullptr);
+  Shape& decoration(std::string name, Rect place, std::optional<Color> fill, Panel* panel = nullptr);
+
+  std::vector<Element*> order_;
+  std::deque<Shape> decorations_;  // bands, lines and frames no handler touches
+  std::deque<PictureBox> blankPictures_;
+  std::vector<Rect> dirty_;
+  MousePointer pointer_;
+};

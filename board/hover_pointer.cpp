@@ -1,0 +1,40 @@
+// The pointer tells the player what can be clicked: the hand over what acts,
+// the question arrow over the category names, the arrow elsewhere.
+
+#include "flow/game_window.h"
+
+namespace {
+constexpr int kHand = 101;
+constexpr int kQuestionArrow = 102;
+}  // namespace
+
+void GameWindow::wireHoverPointers() {
+  Board& b = board;
+  auto hand = [&b] {
+    b.setMouseIcon(kHand);
+    b.setMousePointerCustom();
+  };
+  auto standard = [&b] { b.setMousePointerStandard(); };
+  b.Label1.MouseMove = hand;
+  b.OK.MouseMove = hand;
+  b.Label2.MouseMove = hand;
+  b.Label29.MouseMove = hand;
+  for (int k = 0; k < 18; ++k) {
+    if (k <= 13) {
+      b.Label4[k].MouseMove = [&b] {
+        b.setMouseIcon(kQuestionArrow);
+        b.setMousePointerCustom();
+      };
+    } else {
+      b.Label4[k].MouseMove = standard;
+    }
+  }
+  for (Label& l : b.Label9) l.MouseMove = [&b] { b.setMousePointerCustom(); };
+  for (Label& l : b.Label3) l.MouseMove = standard;
+  b.Label5.MouseMove = standard;
+  b.PREMIO.MouseMove = standard;
+  for (PictureBox& p : b.sfondo) p.MouseMove = standard;
+}
+
+void GameWindow::Image2_MouseMove() { board.setMousePointerStandard(); }
+void GameWindow::Image3_MouseMove() { board.setMousePointerStandard(); }

@@ -1,0 +1,46 @@
+#include "flow/game_window.h"
+#include "flow/number_text.h"
+
+namespace {
+std::string throwCaption(int number) { return numberText(number) + "\xC2\xB0 TIRO"; }
+}  // namespace
+
+// Runs at start-up and again to prepare every new turn: it never touches what
+// belongs to the whole game (players, names, turn count, saved sheets).
+void GameWindow::Form_Load() {
+  Board& b = board;
+  platform_.keepOnTop();
+  ModoRecord = 0;
+  RECORDFile();
+
+  b.GameOver1.Hide();
+  b.GameOver2.Hide();
+  b.List1.Clear();
+  SceltaAttiva = 0;
+  for (PictureBox& d : b.dado) d.Hide();
+  for (Element* e : std::initializer_list<Element*>{&b.Label2, &b.tieniF, &b.Label29, &b.tieniF29,
+                                                    &b.OK, &b.OKM})
+    e->Hide();
+
+  b.iom.setPicture(platform_.loadBitmap(108));
+  b.io2[0].setPicture(platform_.loadBitmap(109));
+  b.io2[1].setPicture(platform_.loadBitmap(109));
+
+  Conta1 = Conta2 = Conta3 = Conta4 = Conta5 = Conta6 = 0;
+  Punti3Tipo = Punti4Tipo = PuntiFull = 0;
+  PuntiScalaMinima = PuntiScalaMassima = PuntiPentaro = SommaDadi = 0;
+  CategoriaScelta = 0;
+  NumTiro = 1;
+  Destinazione = 99;
+  for (int i = 1; i <= 6; ++i) Decrypt(i - 1, "MC0000" + numberText(i) + ".EMX");
+
+  b.tira.setCaption(throwCaption(NumTiro));
+  Destinazione = 0;
+  for (PictureBox& tile : b.sfondo) tile.setPicture(platform_.loadBitmap(104));
+  platform_.seedRandom(-static_cast<float>(platform_.secondsSinceMidnight()));
+
+  b.Image1.setPicture(platform_.loadBitmap(103));
+  b.Image2.setPicture(platform_.loadBitmap(102));
+  b.Image2.Hide();
+  b.tappeto.setPicture(platform_.loadBitmap(105));
+}

@@ -1,0 +1,31 @@
+#include "flow/game_window.h"
+#include "media/complement.h"
+#include "media/files.h"
+
+namespace {
+constexpr const char* kTitle = "PROGRAMA ARRESTATO";
+constexpr const char* kDataMessage =
+    "FILE DANNEGGIATO O DATI NON TROVATI!!!\r"
+    "Lanciare il programma dalla Directory di installazione!";
+}  // namespace
+
+// Decodes one die picture from the data folder and shows it in the element
+// chosen by Destinazione. A missing or damaged file ends the game.
+void GameWindow::Decrypt(int pos, const std::string& file) {
+  const std::string temp = dataPath("MC00000.ICO");
+  removeFile(temp);
+  const auto coded = readFileBytes(dataPath(file));
+  if (!coded || !writeFileBytes(temp, complement(*coded))) platform_.fatal(kTitle, kDataMessage);
+
+  PictureBox* target = nullptr;
+  if (Destinazione == 99) target = &board.mini[pos];
+  if (Destinazione == 0) target = &board.dado[pos];
+  if (Destinazione == 1) target = &board.tieni[pos];
+  if (target) {
+    PictureRef picture = platform_.loadPictureFile(temp);
+    if (!picture) platform_.fatal(kTitle, kDataMessage);
+    target->setPicture(std::move(picture));
+    target->Show();
+  }
+  if (!removeFile(temp)) platform_.fatal(kTitle, kDataMessage);
+}

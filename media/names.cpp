@@ -1,0 +1,50 @@
+#include <algorithm>
+
+#include "flow/game_window.h"
+#include "flow/number_text.h"
+#include "media/text_1252.h"
+
+void GameWindow::InsNome() {
+  Board& b = board;
+  b.nome2.setCaption("Nome Giocatore " + numberText(Giocatore + 1));
+  b.tira.Hide();
+  b.TiroF.Hide();
+  for (Element* e : std::initializer_list<Element*>{&b.nome1, &b.nome2, &b.Text1, &b.Label1})
+    e->Show();
+}
+
+// Enter accepts the name. Characters the record file cannot hold are refused
+// as they are typed, so every name can be stored as it shows.
+void GameWindow::Text1_KeyPress(int& KeyAscii) {
+  if (KeyAscii == 13) {
+    Label1_Click();
+    KeyAscii = 0;
+    return;
+  }
+  if (KeyAscii >= 32 && !toWindows1252(static_cast<char32_t>(KeyAscii))) KeyAscii = 0;
+}
+
+void GameWindow::Label1_Click() {
+  Board& b = board;
+  const std::string& typed = b.Text1.text();
+  if (std::all_of(typed.begin(), typed.end(), [](char c) { return c == ' '; })) return;
+  for (Element* e : std::initializer_list<Element*>{&b.Label1, &b.nome1, &b.nome2, &b.Text1})
+    e->Hide();
+  const std::string name = platform_.upperCase(typed);
+  if (Giocatore == 0) b.PLAYER.setCaption(name);
+  NomeGiocatore[Giocatore] = name;
+  b.TiroF.Show();
+  if (NumGiocatori == 2 && Giocatore == 0) {
+    b.Text1.setText("");
+    Giocatore = 1;
+    InsNome();
+    return;
+  }
+  if (Giocatore == 1) b.nom2.setCaption(NomeGiocatore[1]);
+  b.tira.Show();
+  b.Timer2.Enabled = true;
+  play("fx08.wav");
+  b.Play1.Enabled = false;
+  b.Play2.Enabled = false;
+  playing_ = true;
+}

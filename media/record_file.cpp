@@ -1,0 +1,59 @@
+#include <filesystem>
+
+#include "flow/game_window.h"
+#include "flow/number_text.h"
+#include "media/complement.h"
+#include "media/files.h"
+#include "media/record_line.h"
+#include "media/text_1252.h"
+
+namespace {
+
+constexpr const char* kTitle = "PROGRAMA ARRESTATO";
+constexpr const char* kRecordMessage =
+    "FILE RECORD DANNEGGIATO O NON TROVATO!!!\r"
+    "Lanciare il programma dalla Directory di installazione!\r"
+    "Se non funziona, reinstallare il programma!";
+
+std::string firstLine(const std::string& text) {
+  return text.substr(0, text.find_first_of("\r\n"));
+}
+
+}  // namespace
+
+// ModoRecord 0 reads the stored record into the record panel; 1 stores what
+// the panel shows. The stored file is replaced only once the new one is
+// complete on disk, so a crash leaves the old record or the new one.
+void GameWindow::RECORDFile() {
+  const std::string stored = dataPath("MCRC00.RCX");
+  const std::string temp = dataPath("MCRC01.RCX");
+  removeFile(temp);
+  auto fail = [&] {
+    removeFile(temp);
+    platform_.fatal(kTitle, kRecordMessage);
+  };
+  auto show = [this](const std::string& line) {
+    const RecordEntry entry = parseRecordLine(line);
+    board.NomeRecord.setCaption(windows1252ToUtf8(entry.name1252));
+    board.PuntiRecord.setCaption(numberText(entry.points));
+  };
+
+  if (ModoRecord == 0) {
+    const auto coded = readFileBytes(stored);
+    if (!coded || coded->empty()) fail();
+    if (!writeFileBytes(temp, complement(*coded))) fail();
+    const auto plain = readFileBytes(temp);
+    if (!plain) fail();
+    show(firstLine(*plain));
+  } else {
+    const std::string line =
+        buildRecordLine(utf8ToWindows1252(board.NomeRecord.caption()),
+                        board.PuntiRecord.caption(), [this] { return platform_.random(); });
+    show(line);
+    if (!writeFileBytes(temp, encodeRecordFile(line))) fail();
+    std::error_code ec;
+    std::filesystem::rename(temp, stored, ec);
+    if (ec) fail();
+  }
+  if (!removeFile(temp)) platform_.fatal(kTitle, kRecordMessage);
+}

@@ -1,0 +1,30 @@
+#include "flow/game_window.h"
+#include "flow/number_text.h"
+#include "scoring/analysis.h"
+
+// Works out the worth of the hand once; the category choice only copies it.
+// A full list is the sign that this turn's dice have been analysed.
+void GameWindow::controlla() {
+  Board& b = board;
+  b.List1.Clear();
+  std::array<int, 5> faces{};
+  for (int k = 0; k <= 4; ++k) {
+    faces[k] = ValoreDado[k];
+    b.List1.AddItem(numberText(ValoreDado[k]));
+  }
+  const DiceAnalysis a = analyseDice(faces);
+  Conta1 = a.count[1];
+  Conta2 = a.count[2];
+  Conta3 = a.count[3];
+  Conta4 = a.count[4];
+  Conta5 = a.count[5];
+  Conta6 = a.count[6];
+  SommaDadi = a.sum;
+  Punti3Tipo = a.threeOfAKind;
+  Punti4Tipo = a.fourOfAKind;
+  PuntiFull = a.fullHouse;
+  PuntiScalaMinima = a.smallStraight;
+  PuntiScalaMassima = a.largeStraight;
+  PuntiPentaro = a.fiveOfAKind;
+  for (PictureBox& d : b.dado) d.Hide();
+}

@@ -1,0 +1,59 @@
+#include <algorithm>
+
+#include "flow/game_window.h"
+
+// The turn timer turns selections into prompts and blinks their frames: the
+// throw frame changes colour every 51 ticks, the stop or accept frame every 26.
+void GameWindow::Timer2_Timer() {
+  Board& b = board;
+  b.TiroF.setFill(FaseLampTiro == 0 ? colors::white : colors::red);
+  if (SceltaAttiva == 0)
+    b.tieniF29.setFill(FaseLampA == 0 ? colors::green : colors::blue);
+  else
+    b.OKM.setFill(FaseLampA == 0 ? colors::white : colors::red);
+  ++ContaLampTiro;
+  ++ContaLampA;
+  if (ContaLampA > 25) {
+    FaseLampA = 1 - FaseLampA;
+    ContaLampA = 0;
+  }
+  if (ContaLampTiro > 50) {
+    FaseLampTiro = 1 - FaseLampTiro;
+    ContaLampTiro = 0;
+  }
+
+  const bool anyHeld = std::any_of(Tenuto.begin(), Tenuto.begin() + 5, [](bool x) { return x; });
+  const bool offerStop = SceltaAttiva == 0 && anyHeld;
+  b.Label29.setVisible(offerStop);
+  b.tieniF29.setVisible(offerStop);
+
+  auto shown = [](const auto& marks) {
+    return std::any_of(marks.begin(), marks.end(), [](const Shape& s) { return s.visible(); });
+  };
+  if (shown(b.filtro)) {
+    b.Label2.setCaption("TIENI");
+    b.Timer1.Enabled = true;
+    return;
+  }
+  if (shown(b.filtroT)) {
+    b.Label2.setCaption("SCARTA");
+    b.Timer1.Enabled = true;
+    return;
+  }
+  b.Label2.Hide();
+  b.tieniF.Hide();
+  b.Timer1.Enabled = false;
+}
+
+void GameWindow::Timer1_Timer() {
+  Board& b = board;
+  b.Label2.Show();
+  b.tieniF.Show();
+  if (FaseLampTieni == 0) {
+    b.tieniF.setFill(colors::white);
+    FaseLampTieni = 1;
+  } else {
+    b.tieniF.setFill(colors::red);
+    FaseLampTieni = 0;
+  }
+}

@@ -1,0 +1,73 @@
+#include <algorithm>
+
+#include "flow/game_window.h"
+#include "flow/number_text.h"
+#include "flow/turn_lock.h"
+
+namespace {
+
+struct RollFrame {
+  int bitmap;
+  double seconds;
+};
+// The closed tray shaken: 103 at rest between the two tilted lids.
+constexpr RollFrame kRoll[9] = {{103, 0.1}, {106, 0.3}, {103, 0.1}, {107, 0.3}, {103, 0.1},
+                                {106, 0.3}, {103, 0.1}, {107, 0.3}, {103, 0.1}};
+constexpr const char* kRotation[6] = {"000", "030", "060", "090", "120", "150"};
+constexpr int kOpenTray = 101;
+constexpr int kHand = 101;
+
+}  // namespace
+
+// One throw: every die that is not held is thrown again, after the tray has
+// been shaken with its rattle.
+void GameWindow::tira_Click() {
+  if (!turnInputOpen()) return;
+  TurnLock lock(*this);
+  Board& b = board;
+  NumTiro = NumTiro + 1;
+  for (int i = 0; i <= 17; ++i) {
+    b.filtro[i].Hide();
+    b.dado[i].Hide();
+    Occupato[i] = false;
+  }
+  for (Shape& mark : b.filtroT) mark.Hide();
+  b.tira.Hide();
+  b.TiroF.Hide();
+  b.Image2.Hide();
+
+  for (const RollFrame& frame : kRoll) {
+    play("fx02.wav");
+    b.Image1.setPicture(platform_.loadBitmap(frame.bitmap));
+    if (!waitAndStillCurrent(frame.seconds)) return;
+  }
+  b.Image1.setPicture(platform_.loadBitmap(kOpenTray));
+  play("fx01.wav");
+
+  b.Image2.Show();
+  b.tira.setCaption(numberText(NumTiro) + "\xC2\xB0 TIRO");
+  b.tira.Show();
+  b.TiroF.Show();
+
+  int n = 5;
+  for (int k = 0; k <= 4; ++k)
+    if (Tenuto[k]) --n;
+  Destinazione = 0;
+  for (int d = 1; d <= n; ++d) {
+    int s;
+    do {
+      s = static_cast<int>(platform_.random() * 18);
+    } while (Occupato[s] || std::find(PosDado.begin(), PosDado.begin() + 5, s) != PosDado.begin() + 5);
+    Occupato[s] = true;
+    const int v = static_cast<int>(platform_.random() * 6) + 1;
+    FacciaPos[s] = v;
+    const int w = static_cast<int>(platform_.random() * 6) + 1;
+    Decrypt(s, std::string("MC") + kRotation[w - 1] + "0" + numberText(v) + ".EMX");
+  }
+  if (NumTiro >= 4) finisci();
+}
+
+void GameWindow::tira_MouseMove() {
+  board.setMouseIcon(kHand);
+  board.setMousePointerCustom();
+}
