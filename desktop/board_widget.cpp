@@ -1,0 +1,200 @@
+#include "desktop/board_widget.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <cmath>
+
+#include "desktop/qt_platform.h"
+
+namespace {
+
+QColor toQColor(Color c, int alpha = 255) { return QColor(c.r, c.g, c.b, alpha); }
+
+QFont boardFont(const Font& f) {
+  QFont font;
+  font.setFamilies({"Liberation Sans", "Arial", "DejaVu Sans"});
+  font.setStyleHint(QFont::SansSerif);
+  // Sizes are points on a 96-dpi screen, whatever the screen says of itself.
+  font.setPixelSize(static_cast<int>(std::lround(f.points * 96.0 / 72.0)));
+  font.setBold(f.bold);
+  return font;
+}
+
+}  // namespace
+
+BoardWidget::BoardWidget(Board& board, std::function<void(const std::function<void()>&)> run,
+                         QWidget* parent)
+    : QWidget(parent), board_(board), run_(std::move(run)) {
+  setFixedSize(Board::kClientWidth / Board::kTwipsPerPixel,
+               Board::kClientHeight / Board::kTwipsPerPixel);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QRect BoardWidget::toPixels(const Rect& t) {
+  const int k = Board::kTwipsPerPixel;
+  auto down = [k](int v) { return static_cast<int>(std::floor(v / double(k))); };
+  auto up = [k](int v) { return static_cast<int>(std::ceil(v / double(k))); };
+  const int l = down(t.left), top = down(t.top);
+  return QRect(l, top, up(t.right()) - l, up(t.bottom()) - top);
+}
+
+void BoardWidget::repaintChanged() {
+  for (const Rect& r : board_.takeDirty()) update(toPixels(r));
+}
+
+void BoardWidget::updatePointer() {
+  const MousePointer& p = board_.pointer();
+  if (p == shownPointer_) return;
+  shownPointer_ = p;
+  if (p.custom && p.icon == 101)
+    setCursor(QCursor(QtPlatform::cursorPixmap(101), 12, 1));
+  else if (p.custom && p.icon == 102)
+    setCursor(QCursor(QtPlatform::cursorPixmap(102), 2, 4));
+  else
+    unsetCursor();
+}
+
+const QPixmap& BoardWidget::scaled(const QPixmap& source, QSize size) {
+  const QString key = QStringLiteral("%1-%2x%3").arg(source.cacheKey()).arg(size.width()).arg(size.height());
+  auto it = scaledCache_.find(key);
+  if (it == scaledCache_.end()) {
+    const qreal dpr = devicePixelRatioF();
+    QPixmap p = source.scaled(size * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    p.setDevicePixelRatio(dpr);
+    it = scaledCache_.insert(key, p);
+  }
+  return *it;
+}
+
+void BoardWidget::paintElement(QPainter& p, const Element& e, const QRect& area) {
+  if (!e.visible() || !toPixels(e.windowRect()).intersects(area)) return;
+  const QRect r = toPixels(e.windowPlace());
+  switch (e.kind()) {
+    case Element::Kind::Shape: {
+      const auto& s = static_cast<const Shape&>(e);
+      p.setPen(s.borderWidth > 0 ? QPen(toQColor(s.border), s.borderWidth) : Qt::NoPen);
+      p.setBrush(s.fill() ? QBrush(toQColor(*s.fill(), s.alpha)) : Qt::NoBrush);
+      // The pen is centred on the outline: keep it inside the place.
+      const qreal inset = s.borderWidth / 2.0;
+      const QRectF box = QRectF(r).adjusted(inset, inset, -inset, -inset);
+      if (s.cornerRadius > 0) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.drawRoundedRect(box, s.cornerRadius, s.cornerRadius);
+        p.setRenderHint(QPainter::Antialiasing, false);
+      } else {
+        p.drawRect(box);
+      }
+      break;
+    }
+    case Element::Kind::Label: {
+      const auto& l = static_cast<const Label&>(e);
+      if (l.caption().empty()) break;
+      p.save();
+      p.setClipRect(toPixels(e.windowRect()), Qt::IntersectClip);
+      p.setFont(boardFont(l.font));
+      p.setPen(toQColor(l.fore));
+      const int align = (l.align == Label::Align::Left ? Qt::AlignLeft : Qt::AlignHCenter);
+      p.drawText(r, align | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(l.caption()));
+      p.restore();
+      break;
+    }
+    case Element::Kind::Picture: {
+      const auto& pic = static_cast<const PictureBox&>(e);
+      const auto* qp = dynamic_cast<const QtPicture*>(pic.picture().get());
+      if (!qp || qp->pixmap.isNull()) break;
+      p.save();
+      p.setClipRect(toPixels(e.windowRect()), Qt::IntersectClip);
+      if (pic.stretch)
+        p.drawPixmap(r.topLeft(), scaled(qp->pixmap, r.size()));
+      else
+        p.drawPixmap(r.topLeft(), qp->pixmap);
+      p.restore();
+      break;
+    }
+    case Element::Kind::Panel: {
+      const auto& panel = static_cast<const Panel&>(e);
+      p.save();
+      p.setClipRect(r, Qt::IntersectClip);
+      p.fillRect(r, toQColor(panel.back));
+      for (auto it = panel.children.rbegin(); it != panel.children.rend(); ++it)
+        paintElement(p, **it, area);
+      p.restore();
+      break;
+    }
+    case Element::Kind::TextField:
+      break;  // a real line edit lies there
+  }
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  const QRect area = event->rect();
+  p.setClipRegion(event->region());
+  p.fillRect(area, Qt::black);
+  for (auto it = board_.order().rbegin(); it != board_.order().rend(); ++it)
+    paintElement(p, **it, area);
+}
+
+Element* BoardWidget::elementAt(QPoint pixel) const {
+  const int k = Board::kTwipsPerPixel;
+  const int x = pixel.x() * k + k / 2, y = pixel.y() * k + k / 2;
+  auto takesMouse = [x, y](const Element* e) {
+    return e->visible() && e->windowRect().contains(x, y) &&
+           (e->kind() == Element::Kind::Label || e->kind() == Element::Kind::Picture);
+  };
+  for (Element* e : board_.order()) {
+    if (e->kind() == Element::Kind::Panel && e->visible() && e->windowRect().contains(x, y)) {
+      for (Element* child : static_cast<Panel*>(e)->children)
+        if (takesMouse(child)) return child;
+      return nullptr;  // the card itself takes the mouse and does nothing with it
+    }
+    if (takesMouse(e)) return e;
+  }
+  return nullptr;
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+  Element* e = elementAt(event->position().toPoint());
+  if (e && e->MouseMove) run_(e->MouseMove);
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton ? elementAt(event->position().toPoint()) : nullptr;
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+  Element* e = event->button() == Qt::LeftButton ? elementAt(event->position().toPoint()) : nullptr;
+  Element* pressed = std::exchange(pressed_, nullptr);
+  if (e && e == pressed && e->Click) run_(e->Click);
+}
+
+// The second press of a double click: the element's double-click handler if
+// it has one, otherwise a click like any other.
+void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  Element* e = elementAt(event->position().toPoint());
+  if (e && e->DblClick) {
+    pressed_ = nullptr;
+    run_(e->DblClick);
+  } else {
+    pressed_ = e;
+  }
+}
+
+bool BoardWidget::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const Element* e = elementAt(help->pos());
+    const auto* label = e && e->kind() == Element::Kind::Label ? static_cast<const Label*>(e) : nullptr;
+    if (label && !label->tip.empty())
+      QToolTip::showText(help->globalPos(), QString::fromStdString(label->tip), this);
+    else
+      QToolTip::hideText();
+    return true;
+  }
+  return QWidget::event(event);
+}

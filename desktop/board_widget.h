@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+#include "board/board.h"
+
+// Paints the board in its overlap order and sends the mouse to the element
+// under it. It knows nothing of the game: handlers come with the elements.
+class BoardWidget : public QWidget {
+  Q_OBJECT
+ public:
+  // run() calls a handler and brings the window up to date afterwards.
+  BoardWidget(Board& board, std::function<void(const std::function<void()>&)> run,
+              QWidget* parent = nullptr);
+
+  // Asks for the changed parts of the board to be painted again.
+  void repaintChanged();
+  // Follows the board's pointer state.
+  void updatePointer();
+
+  static QRect toPixels(const Rect& twips);
+  // The label or picture that takes the mouse at a place, if any.
+  Element* elementAt(QPoint pixel) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void paintElement(QPainter& p, const Element& e, const QRect& area);
+  const QPixmap& scaled(const QPixmap& source, QSize size);
+
+  Board& board_;
+  std::function<void(const std::function<void()>&)> run_;
+  Element* pressed_ = nullptr;
+  MousePointer shownPointer_;
+  QHash<QString, QPixmap> scaledCache_;
+};
