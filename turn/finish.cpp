@@ -11,6 +11,9 @@ void GameWindow::finisci() {
   for (Element* e : std::initializer_list<Element*>{&b.tieniF, &b.Label2, &b.Label29, &b.tieniF29,
                                                     &b.tira, &b.TiroF})
     e->Hide();
+  // A selection left over would bring the hold prompt back over the final hand.
+  for (Shape& mark : b.filtro) mark.Hide();
+  for (Shape& mark : b.filtroT) mark.Hide();
   if (!waitAndStillCurrent(1)) return;
 
   int q = 0;

@@ -170,6 +170,19 @@ TEST_F(TurnTest, StopEndsThrowingAndBlocksTheDice) {
   EXPECT_FALSE(g.board.Label2.visible());
 }
 
+TEST_F(TurnTest, StoppingWithAHeldDieSelectedOffersNoDiscard) {
+  GameWindow& g = started();
+  throwOnto({0, 1, 2, 3, 4});
+  hold({0, 1});
+  g.tieni_Click(1);
+  tick(2);
+  ASSERT_EQ(g.board.Label2.caption(), "SCARTA");
+  g.Label29_Click();
+  tick(3);
+  EXPECT_FALSE(g.board.Label2.visible());
+  EXPECT_FALSE(g.board.Timer1.Enabled);
+}
+
 TEST_F(TurnTest, PromptsFollowSelectionsTickByTick) {
   GameWindow& g = started();
   throwOnto({0, 1, 2, 3, 4});
