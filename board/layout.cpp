@@ -116,22 +116,24 @@ void Board::layOut() {
   decoration("Shape15", {8040, 2640, 1695, 375}, Color{255, 128, 128});
   decoration("Shape13", {8040, 2640, 1695, 1575}, Color{255, 192, 192});
 
-  add(OKM, "OKM", {8280, 2100, 1335, 375}, false);
-  OKM.initFill(Color{255, 255, 192});
+  // Each prompt's blinking frame lies behind its caption, so the caption
+  // reads on every colour of the blink.
   add(OK, "OK", {8280, 2100, 1335, 375}, false);
   looks(OK, 12, true, colors::white, "ACCETTA");
-  add(tieniF29, "tieniF29", {4500, 1305, 1335, 375}, false);
-  tieniF29.initFill(colors::yellow);
+  add(OKM, "OKM", {8280, 2100, 1335, 375}, false);
+  OKM.initFill(Color{255, 255, 192});
   add(Label29, "Label29", {4440, 1320, 1575, 375}, false);
   looks(Label29, 12, true, colors::white, "FERMATI");
+  add(tieniF29, "tieniF29", {4500, 1305, 1335, 375}, false);
+  tieniF29.initFill(colors::yellow);
 
   add(PLAYER, "PLAYER", {5520, 120, 4575, 615}, true);
   looks(PLAYER, 18, true, colors::white, "PLAYER1", Label::Align::Left);
   decoration("Shape5", {5400, 0, 4335, 735}, colors::navy);
-  add(tieniF, "tieniF", {4515, 795, 1335, 375}, true);
-  tieniF.initFill(colors::red);
   add(Label2, "Label2", {4560, 840, 1335, 375}, true);
   looks(Label2, 12, true, colors::white, "TIENI");
+  add(tieniF, "tieniF", {4515, 795, 1335, 375}, true);
+  tieniF.initFill(colors::red);
 
   for (int k = 0; k < 5; ++k) {
     add(filtroT[k], indexed("filtroT", k), {6000 + 600 * k, 960, 735, 735}, false);
@@ -141,10 +143,10 @@ void Board::layOut() {
   add(tappeto, "tappeto", {5880, 840, 3135, 735}, true);
   decoration("Shape4", {5400, 720, 5655, 1215}, colors::green);
 
-  add(TiroF, "TiroF", {1800, 6480, 1335, 375}, false);
-  TiroF.initFill(Color{0, 255, 255});
   add(tira, "tira", {1680, 6480, 1575, 495}, false);
   looks(tira, 13.5, true, colors::black, "TIRO");
+  add(TiroF, "TiroF", {1800, 6480, 1335, 375}, false);
+  TiroF.initFill(Color{0, 255, 255});
   decoration("Shape2", {5400, 0, 4455, 735}, kMint);
 
   for (int i = 0; i < 18; ++i) {
@@ -203,16 +205,6 @@ void Board::layOut() {
   decoration("Shape12(0)", {1920, 0, 735, 2655}, std::nullopt, card);
   decoration("Shape12(5)", {1920, 2760, 735, 3855}, std::nullopt, card);
 
-  decoration("Shape10(0)", {0, 0, 1935, 375}, colors::grey, card);
-  decoration("Shape10(1)", {0, 2760, 2655, 375}, colors::grey, card);
-  decoration("Shape10(2)", {0, 2160, 2655, 495}, kLightGreen, card);
-  decoration("Shape10(4)", {0, 5280, 2655, 495}, kLightGreen, card);
-  decoration("Shape10(5)", {0, 5760, 2655, 855}, colors::yellow, card);
-  decoration("Shape10(6)", {0, 1800, 2655, 375}, kLightCyan, card);
-  decoration("Shape10(7)", {1920, 0, 2175, 375}, colors::grey, card);
-  decoration("Shape11", {1920, 0, 2175, 375}, std::nullopt, card);
-  decoration("minch", {0, 4800, 2655, 495}, kMint, card);
-
   struct Category {
     const char* caption;
     int top;
@@ -254,6 +246,18 @@ void Board::layOut() {
   add(Label3[1], "Label3(1)", {120, 2840, 1815, 255}, true, card);
   looks(Label3[0], 8.25, true, colors::black, "PARTE SUPERIORE", Label::Align::Left);
   looks(Label3[1], 8.25, true, colors::black, "PARTE INFERIORE", Label::Align::Left);
+
+  // The coloured row bands lie under every caption of the card: over them the
+  // half titles, "PREMIO" and the total titles could not be read.
+  decoration("Shape10(0)", {0, 0, 1935, 375}, colors::grey, card);
+  decoration("Shape10(1)", {0, 2760, 2655, 375}, colors::grey, card);
+  decoration("Shape10(2)", {0, 2160, 2655, 495}, kLightGreen, card);
+  decoration("Shape10(4)", {0, 5280, 2655, 495}, kLightGreen, card);
+  decoration("Shape10(5)", {0, 5760, 2655, 855}, colors::yellow, card);
+  decoration("Shape10(6)", {0, 1800, 2655, 375}, kLightCyan, card);
+  decoration("Shape10(7)", {1920, 0, 2175, 375}, colors::grey, card);
+  decoration("Shape11", {1920, 0, 2175, 375}, std::nullopt, card);
+  decoration("minch", {0, 4800, 2655, 495}, kMint, card);
 
   decoration("Shape6(0)", {0, 0, 1935, 1815}, std::nullopt, card);
   decoration("Shape6(1)", {0, 2760, 1935, 1815}, std::nullopt, card);
