@@ -1,0 +1,94 @@
+// Draws every picture and synthesises every sound of the game, at build time.
+//
+//   pentaro-resources ART_DIR DATA_DIR   all pictures, die pictures, sounds,
+//                                        and the first record file if missing
+//   pentaro-resources --record DATA_DIR  only the record file, if missing
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "media/complement.h"
+#include "resources/art.h"
+#include "resources/output.h"
+#include "resources/record_file.h"
+#include "resources/sounds.h"
+#include "resources/wav.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void writeArt(const fs::path& dir) {
+  const auto save = [&](const char* name, const QImage& picture) {
+    writeFile(dir / name, pngBytes(picture));
+  };
+  save("bitmap101.png", openTray());
+  save("bitmap102.png", diceCup());
+  save("bitmap103.png", closedTray());
+  save("bitmap104.png", woodTile());
+  save("bitmap105.png", holdRowFelt());
+  save("bitmap106.png", shakenTray(-1));
+  save("bitmap107.png", shakenTray(+1));
+  save("bitmap108.png", tallCredits());
+  save("bitmap109.png", creditsBanner());
+  save("cursor101.png", handCursor());
+  save("cursor102.png", helpCursor());
+  save("icon.png", windowIcon());
+}
+
+// MC + turn in degrees (three digits) + 0 + face, stored complement-coded.
+void writeDice(const fs::path& dir) {
+  for (int degrees = 0; degrees < 180; degrees += 30) {
+    for (int face = 1; face <= 6; ++face) {
+      char name[16];
+      std::snprintf(name, sizeof name, "MC%03d0%d.EMX", degrees, face);
+      writeFile(dir / name, complement(pngBytes(diePicture(face, degrees))));
+    }
+  }
+}
+
+void writeSounds(const fs::path& dir) {
+  for (int number = 1; number <= kSoundCount; ++number) {
+    char name[16];
+    std::snprintf(name, sizeof name, "fx%02d.wav", number);
+    writeFile(dir / name, wavFile(soundEffect(number)));
+  }
+}
+
+int usage() {
+  std::cerr << "usage: pentaro-resources ART_DIR DATA_DIR\n"
+               "       pentaro-resources --record DATA_DIR\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) return usage();
+  try {
+    if (std::string_view(argv[1]) == "--record") {
+      writeRecordIfMissing(argv[2]);
+      return 0;
+    }
+    const fs::path artDir = argv[1];
+    const fs::path dataDir = argv[2];
+    fs::create_directories(artDir);
+    fs::create_directories(dataDir);
+    // Fonts need a GUI application, but never a screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    writeArt(artDir);
+    writeDice(dataDir);
+    writeSounds(dataDir);
+    writeRecordIfMissing(dataDir);
+  } catch (const std::exception& error) {
+    std::cerr << "pentaro-resources: " << error.what() << '\n';
+    return 1;
+  }
+  return 0;
+}

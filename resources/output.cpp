@@ -1,0 +1,22 @@
+#include "resources/output.h"
+
+#include <QBuffer>
+#include <fstream>
+#include <stdexcept>
+
+void writeFile(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+std::string pngBytes(const QImage& picture) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  // Middling compression: the grainy textures barely shrink further, and the
+  // best setting takes ten times as long.
+  if (!picture.save(&buffer, "PNG", 60)) throw std::runtime_error("cannot encode a PNG picture");
+  return bytes.toStdString();
+}

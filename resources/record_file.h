@@ -1,0 +1,7 @@
+#pragma once
+
+#include <filesystem>
+
+// Creates the first record file (PENTARO, 150 points) in the data folder
+// unless one is there already: a player's record is never overwritten.
+void writeRecordIfMissing(const std::filesystem::path& dataDir);

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+
+#include "resources/synth.h"
+
+// A mono 16-bit PCM WAV file at kSampleRate, as bytes.
+std::string wavFile(const Samples& samples);
