@@ -1,0 +1,132 @@
+// The window as Qt shows it: colours where the board has them, clicks and
+// pointer moves reaching the game, the name field and the menu in step.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "desktop/board_widget.h"
+#include "desktop/game_app.h"
+
+namespace {
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // A private copy of the built data folder: tests never touch the record.
+    const QDir built(PENTARO_DATA_DIR);
+    ASSERT_TRUE(built.exists("MCRC00.RCX")) << "no built data folder at " PENTARO_DATA_DIR;
+    QDir(folder.path()).mkdir("Dati");
+    for (const QString& f : built.entryList(QDir::Files))
+      QFile::copy(built.filePath(f), folder.filePath("Dati/" + f));
+    previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    app = std::make_unique<GameApp>();
+    app->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app->window));
+  }
+  void TearDown() override {
+    app.reset();
+    QDir::setCurrent(previous);
+  }
+
+  BoardWidget& boardWidget() { return *app->window.boardWidget(); }
+  QPoint centre(const Element& e) { return BoardWidget::toPixels(e.windowRect()).center(); }
+  QAction* menuAction(const QString& caption) {
+    for (QAction* a : app->window.menuBar()->actions().first()->menu()->actions())
+      if (a->text() == caption) return a;
+    return nullptr;
+  }
+  void startGame(const char* name) {
+    menuAction("Inizia")->trigger();
+    QTest::keyClicks(app->window.nameField(), name);
+    QTest::keyClick(app->window.nameField(), Qt::Key_Return);
+  }
+
+  QTemporaryDir folder;
+  QString previous;
+  std::unique_ptr<GameApp> app;
+};
+
+TEST_F(WindowTest, RestingBoardShowsItsColours) {
+  const QImage image = boardWidget().grab().toImage();
+  ASSERT_EQ(image.size() / image.devicePixelRatio(), QSize(648, 566));
+  auto at = [&](int x, int y) { return image.pixelColor(QPoint(x, y) * image.devicePixelRatio()).rgb(); };
+  EXPECT_EQ(at(345, 300), qRgb(0, 0, 255));     // the divider
+  EXPECT_EQ(at(630, 20), qRgb(0, 0, 128));      // the band behind the player's name
+  EXPECT_EQ(at(370, 118), qRgb(0, 255, 0));     // the band around the hold row
+  EXPECT_EQ(at(540, 262), qRgb(192, 0, 192));   // behind the record points
+  EXPECT_EQ(at(500, 560), qRgb(255, 255, 0));   // the grand-total row
+  // Off the single pip of the first miniature: the white of the die.
+  const QPoint body = BoardWidget::toPixels(app->game.board.mini[0].windowRect()).topLeft() + QPoint(5, 5);
+  EXPECT_GT(image.pixelColor(body * image.devicePixelRatio()).lightness(), 180);
+  EXPECT_FALSE(app->window.nameField()->isVisible());
+}
+
+TEST_F(WindowTest, MenuAndNameFieldFollowTheGame) {
+  QAction* two = menuAction("2 Giocatori");
+  two->trigger();
+  EXPECT_TRUE(two->isChecked());
+  EXPECT_FALSE(menuAction("1 Giocatore")->isChecked());
+  menuAction("1 Giocatore")->trigger();
+  menuAction("Inizia")->trigger();
+  QLineEdit* field = app->window.nameField();
+  EXPECT_TRUE(field->isVisible());
+  EXPECT_FALSE(menuAction("Inizia")->isEnabled());
+  QTest::keyClicks(field, "giovanna rossi");  // 14 characters typed, 12 kept
+  EXPECT_EQ(field->text(), "giovanna ros");
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_FALSE(field->isVisible());
+  EXPECT_EQ(app->game.board.PLAYER.caption(), "GIOVANNA ROS");
+  EXPECT_TRUE(app->game.board.tira.visible());
+}
+
+TEST_F(WindowTest, PointerFollowsWhatLiesUnderIt) {
+  Board& b = app->game.board;
+  QTest::mouseMove(&boardWidget(), centre(b.Label9[0]));
+  EXPECT_EQ(boardWidget().cursor().shape(), Qt::ArrowCursor);  // custom, but none chosen yet
+  QTest::mouseMove(&boardWidget(), centre(b.Label4[0]));
+  EXPECT_EQ(b.pointer().icon, 102);
+  EXPECT_EQ(boardWidget().cursor().shape(), Qt::BitmapCursor);
+  QTest::mouseMove(&boardWidget(), centre(b.Label9[0]));
+  EXPECT_EQ(boardWidget().cursor().shape(), Qt::BitmapCursor);
+  QTest::mouseMove(&boardWidget(), centre(b.Label4[17]));
+  EXPECT_EQ(boardWidget().cursor().shape(), Qt::ArrowCursor);
+  QTest::mouseMove(&boardWidget(), {100, 500});  // a wood tile
+  EXPECT_FALSE(b.pointer().custom);
+}
+
+TEST_F(WindowTest, ClicksReachTheDiceThroughARealThrow) {
+  Board& b = app->game.board;
+  startGame("ugo");
+  QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, centre(b.tira));
+  // The throw has run its animation on the real clock by now.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return app->game.NumTiro == 2 && !app->game.turnBusy(); }, 5000));
+  int die = 0;
+  while (!b.dado[die].visible()) ++die;
+  QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, centre(b.dado[die]));
+  EXPECT_TRUE(b.filtro[die].visible());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.Label2.visible(); }, 2000));
+  QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, centre(b.Label2));
+  EXPECT_TRUE(b.tieni[0].visible());
+  EXPECT_FALSE(b.dado[die].visible());
+}
+
+TEST_F(WindowTest, ClosingDuringTheRollEndsCleanly) {
+  Board& b = app->game.board;
+  startGame("ugo");
+  QTimer::singleShot(300, &app->window, [this] { app->window.close(); });
+  QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, centre(b.tira));
+  // The click returns once the throw has given up, long before 1.7 s.
+  EXPECT_TRUE(app->game.closing());
+  for (const PictureBox& d : b.dado) EXPECT_FALSE(d.visible());
+  EXPECT_FALSE(app->window.isVisible());
+}
+
+}  // namespace
