@@ -1,0 +1,287 @@
+#include <algorithm>
+#include <tuple>
+
+#include "game_fixture.h"
+#include "scoring/tie_name.h"
+
+namespace {
+
+using Sheet = std::array<const char*, 13>;  // "" is a free box
+
+class ScoringTest : public GameTest {
+ protected:
+  // The hand as the end of throwing leaves it: dice in the hold row, analysed.
+  void deal(std::array<int, 5> dice) {
+    for (int k = 0; k < 5; ++k) game->ValoreDado[k] = dice[k];
+    game->SceltaAttiva = 1;
+    game->controlla();
+  }
+  // Three full throws, the last one landing on the given faces.
+  void throwThreeTimes(std::array<int, 5> faces) {
+    for (int t = 0; t < 3; ++t) {
+      for (int k = 0; k < 5; ++k) platform.scriptDie(5 * t + k, t == 2 ? faces[k] : 1);
+      game->tira_Click();
+    }
+  }
+  // The sheet on the board as earlier turns left it.
+  void lay(const Sheet& sheet) {
+    for (int i = 0; i < 13; ++i) game->board.PUNTI[i].setCaption(sheet[i]);
+    game->SommaTotali();
+  }
+  // Upper total (both places), bonus, lower total, grand total.
+  std::string totals() const {
+    const Board& b = game->board;
+    return b.TPS[0].caption() + "|" + b.TPS[1].caption() + "|" + b.PREMIO.caption() + "|" +
+           b.TPI.caption() + "|" + b.TOTALE.caption();
+  }
+  std::string lastSound() const { return platform.sounds.empty() ? "" : platform.sounds.back(); }
+  std::string reloadedRecord() {
+    GameWindow fresh(platform, folder.string());
+    fresh.Form_Load();
+    return fresh.board.NomeRecord.caption() + " " + fresh.board.PuntiRecord.caption();
+  }
+};
+
+// Upper boxes worth 60 without bonus, every lower box but "Chance" used.
+constexpr Sheet kAllButChance = {"3", "6", "9", "12", "15", "15", "0", "0", "0", "0", "0", "0", ""};
+
+TEST_F(ScoringTest, EveryBoxTakesWhatTheHandIsWorth) {
+  struct Case { std::array<int, 5> dice; std::array<int, 13> worth; };
+  const Case cases[] = {
+      {{3, 3, 3, 5, 5}, {0, 0, 9, 0, 10, 0, 19, 0, 25, 0, 0, 0, 19}},
+      {{4, 4, 4, 4, 4}, {0, 0, 0, 20, 0, 0, 20, 20, 0, 0, 0, 50, 20}},  // no full house
+      {{1, 2, 3, 5, 6}, {1, 2, 3, 0, 5, 6, 0, 0, 0, 0, 0, 0, 17}},     // a gap: no straight
+      {{6, 3, 5, 4, 2}, {0, 2, 3, 4, 5, 6, 0, 0, 0, 30, 40, 0, 20}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.dice));
+    GameWindow& g = started();
+    deal(c.dice);
+    // Each click moves the tentative entry: only the clicked box holds it.
+    for (int i = 0; i < 13; ++i) {
+      g.PUNTI_Click(i);
+      const int v = c.worth[i];
+      for (int j = 0; j < 13; ++j)
+        EXPECT_EQ(g.board.PUNTI[j].caption(), j == i ? std::to_string(v) : "") << i << "/" << j;
+      // An upper box left behind leaves its total at "0".
+      const std::string t = std::to_string(v);
+      EXPECT_EQ(totals(), i < 6 ? t + "|" + t + "|||" + t : "0|0||" + t + "|" + t) << i;
+      EXPECT_EQ(lastSound(), v > 0 ? "fx04.wav" : "fx06.wav") << i;
+      EXPECT_EQ(g.CategoriaScelta, i + 1);
+      EXPECT_TRUE(g.board.OK.visible() && g.board.OKM.visible());
+    }
+  }
+}
+
+TEST_F(ScoringTest, BoxesWaitForTheEndOfThrowing) {
+  GameWindow& g = started();
+  g.PUNTI_Click(12);  // nothing thrown yet
+  g.SceltaAttiva = 1;
+  g.PUNTI_Click(12);  // dice not analysed
+  g.SceltaAttiva = 0;
+  platform.scriptDie(0, 6);
+  for (int p : {1, 2, 3, 4}) platform.scriptDie(p, 2);
+  g.tira_Click();
+  g.PUNTI_Click(12);  // still throwing
+  for (const Label& p : g.board.PUNTI) EXPECT_EQ(p.caption(), "");
+  EXPECT_EQ(std::count(platform.sounds.begin(), platform.sounds.end(), "fx05.wav"), 0);
+  EXPECT_FALSE(g.board.OK.visible());
+}
+
+TEST_F(ScoringTest, TurnFromTheDiceToAccept) {
+  GameWindow& g = started();
+  throwThreeTimes({3, 3, 3, 5, 5});
+  ASSERT_EQ(g.SceltaAttiva, 1);
+  g.PUNTI_Click(2);
+  EXPECT_EQ(g.board.PUNTI[2].caption(), "9");
+  // The box holding this turn's entry is used too.
+  platform.sounds.clear();
+  g.PUNTI_Click(2);
+  EXPECT_EQ(platform.sounds, std::vector<std::string>{"fx05.wav"});
+  EXPECT_EQ(totals(), "9|9|||9");
+  EXPECT_EQ(g.CategoriaScelta, 3);
+
+  platform.sounds.clear();
+  g.OK_Click();
+  EXPECT_FALSE(g.board.OK.visible() || g.board.OKM.visible());
+  for (const PictureBox& t : g.board.tieni) EXPECT_FALSE(t.visible());
+  EXPECT_TRUE(g.board.tira.visible());
+  EXPECT_EQ(platform.sounds, std::vector<std::string>{"fx07.wav"});
+  // Turn, throw, choosing phase, tentative box, analysed dice.
+  EXPECT_EQ(std::tuple(g.NumTurno, g.NumTiro, g.SceltaAttiva, g.CategoriaScelta, g.board.List1.ListCount()),
+            std::tuple(1.0, 1, 0, 0, std::size_t{0}));
+  EXPECT_EQ(totals(), "9|9|||9");
+
+  // The next turn plays; a box used in an earlier turn stays as it is.
+  throwThreeTimes({3, 3, 3, 3, 1});
+  platform.sounds.clear();
+  g.PUNTI_Click(2);
+  EXPECT_EQ(platform.sounds, std::vector<std::string>{"fx05.wav"});
+  EXPECT_EQ(totals(), "9|9|||9");
+  EXPECT_FALSE(g.board.OK.visible());
+}
+
+TEST_F(ScoringTest, MovingTheEntryTakesItsPointsAndBonusAlong) {
+  GameWindow& g = started();
+  lay({"3", "6", "9", "16", "20", "", "", "", "25", "", "", "", ""});
+  deal({6, 6, 3, 6, 3});
+  g.PUNTI_Click(5);
+  EXPECT_EQ(g.board.PUNTI[5].caption(), "18");
+  EXPECT_EQ(totals(), "72|72|35|25|132");
+  g.PUNTI_Click(12);
+  EXPECT_EQ(g.board.PUNTI[5].caption(), "");
+  EXPECT_EQ(g.board.PUNTI[12].caption(), "24");
+  EXPECT_EQ(totals(), "54|54||49|103");
+  EXPECT_EQ(g.CategoriaScelta, 13);
+  g.PUNTI_Click(6);  // lower to lower
+  EXPECT_EQ(g.board.PUNTI[12].caption(), "");
+  EXPECT_EQ(totals(), "54|54||49|103");
+
+  // The last upper box reaching just 62 shows a bonus of "0".
+  started();
+  lay({"3", "8", "9", "16", "8", "", "", "", "", "", "", "", ""});
+  deal({6, 6, 3, 6, 3});
+  game->PUNTI_Click(5);
+  EXPECT_EQ(totals(), "62|62|0||62");
+  game->PUNTI_Click(12);
+  EXPECT_EQ(totals(), "44|44||24|68");
+}
+
+TEST_F(ScoringTest, RecomputedTotalsLeaveZerosEmpty) {
+  GameWindow& g = started();
+  g.board.PREMIO.setCaption("0");
+  lay({"", "", "", "", "", "", "", "", "", "", "", "", ""});
+  EXPECT_EQ(totals(), "||||");
+  lay({"3", "8", "9", "16", "20", "18", "", "", "", "", "", "", ""});
+  EXPECT_EQ(totals(), "74|74|35||109");
+  lay({"3", "8", "9", "16", "20", "6", "0", "", "", "", "", "", "7"});
+  EXPECT_EQ(totals(), "62|62||7|69");  // 62 is one short of the bonus
+  lay({"0", "0", "0", "0", "0", "0", "", "", "25", "30", "", "", ""});
+  EXPECT_EQ(totals(), "|||55|55");
+}
+
+TEST_F(ScoringTest, TwoPlayersTakeTurnsOnTheirOwnSheets) {
+  GameWindow& g = started(2);
+  ASSERT_EQ(g.Giocatore, 1);
+  deal({1, 2, 3, 4, 6});
+  g.PUNTI_Click(12);  // ANNA: 16
+  g.OK_Click();
+  EXPECT_EQ(std::tuple(g.Giocatore, g.NumTurno), std::tuple(2, 0.5));
+  EXPECT_EQ(g.board.PLAYER.caption(), "BRUNO");
+  for (const Label& p : g.board.PUNTI) EXPECT_EQ(p.caption(), "");
+  EXPECT_EQ(totals(), "||||");
+  EXPECT_EQ(g.board.nom2.caption(), "ANNA");
+  EXPECT_EQ(g.board.nom2P.caption(), "16");
+
+  deal({5, 5, 1, 1, 1});
+  g.PUNTI_Click(4);  // BRUNO: 10
+  g.OK_Click();
+  EXPECT_EQ(std::tuple(g.Giocatore, g.NumTurno), std::tuple(1, 1.0));
+  EXPECT_EQ(g.board.PLAYER.caption(), "ANNA");
+  EXPECT_EQ(g.board.PUNTI[12].caption(), "16");
+  EXPECT_EQ(g.board.PUNTI[4].caption(), "");
+  EXPECT_EQ(totals(), "|||16|16");
+  EXPECT_EQ(g.board.nom2.caption(), "BRUNO");
+  EXPECT_EQ(g.board.nom2P.caption(), "10");
+  EXPECT_EQ(g.Tabella2[4], "10");
+}
+
+TEST_F(ScoringTest, LastEntryOfOnePlayerEndsTheGameAgainstTheRecord) {
+  struct Case { std::array<int, 5> dice; const char* sound; const char* record; };
+  const Case cases[] = {
+      {{4, 4, 4, 4, 4}, "fx03.wav", "ANNA 80"},      // 80 equals the record: new holder
+      {{3, 3, 3, 3, 3}, "fx10.wav", "CAMPIONE 80"},  // 75: five short
+      {{2, 3, 3, 3, 3}, "fx09.wav", "CAMPIONE 80"},  // 74: six short
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.sound);
+    storeRecord("CAMPIONE", "80");
+    GameWindow& g = started();
+    lay(kAllButChance);
+    g.NumTurno = 12;
+    deal(c.dice);
+    g.PUNTI_Click(12);
+    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"fx04.wav", c.sound}));
+    EXPECT_TRUE(platform.waitLengths.empty());
+    EXPECT_FALSE(g.board.OK.visible() || g.board.win1.visible());
+    EXPECT_TRUE(g.board.GameOver1.visible() && g.board.GameOver2.visible());
+    EXPECT_EQ(g.board.NomeRecord.caption() + " " + g.board.PuntiRecord.caption(), c.record);
+    EXPECT_EQ(reloadedRecord(), c.record);
+    EXPECT_FALSE(g.board.Timer1.Enabled || g.board.Timer2.Enabled);
+    EXPECT_TRUE(g.board.Play1.Checked && g.board.Play1.Enabled && g.board.Play2.Enabled &&
+                g.board.Gioca.Enabled);
+    // The board is dead until the next game.
+    const std::string total = g.board.TOTALE.caption();
+    g.PUNTI_Click(9);
+    g.OK_Click();
+    EXPECT_EQ(g.board.PUNTI[9].caption() + " " + g.board.TOTALE.caption(), "0 " + total);
+    EXPECT_EQ(g.NumTurno, 12);
+  }
+}
+
+TEST_F(ScoringTest, LastEntryOfTwoPlayersNamesTheWinner) {
+  struct Case { std::array<int, 5> anna, bruno; const char* banner; const char* sound; const char* record; };
+  const Case cases[] = {
+      {{4, 4, 4, 4, 4}, {3, 3, 3, 3, 3}, "ANNA", "fx03.wav", "ANNA 80"},
+      {{3, 3, 3, 3, 3}, {4, 4, 4, 4, 4}, "BRUNO", "fx03.wav", "BRUNO 80"},
+      {{4, 4, 4, 4, 4}, {4, 4, 4, 4, 4}, "PARITA'", "fx03.wav", "ANNA-BRUNO 80"},
+      {{2, 3, 3, 3, 3}, {3, 3, 2, 3, 3}, "PARITA'", "fx09.wav", "CAMPIONE 80"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.record);
+    storeRecord("CAMPIONE", "80");
+    GameWindow& g = started(2);
+    g.Tabella2 = {"3", "6", "9", "12", "15", "15", "0", "0", "0", "0", "0", "0", ""};
+    lay(kAllButChance);
+    g.NumTurno = 12;
+    deal(c.anna);
+    g.PUNTI_Click(12);
+    EXPECT_TRUE(g.board.OK.visible());  // ANNA's last entry is not yet the end
+    EXPECT_FALSE(g.board.GameOver1.visible());
+    g.OK_Click();
+    ASSERT_EQ(g.NumTurno, 12.5);
+    EXPECT_EQ(g.board.TOTALE.caption(), "60");
+    platform.sounds.clear();
+    deal(c.bruno);
+    g.PUNTI_Click(12);
+    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"fx04.wav", "fx11.wav", c.sound}));
+    EXPECT_EQ(platform.waitLengths, std::vector<double>{3});
+    EXPECT_TRUE(g.board.win1.visible() && g.board.win2.visible() && g.board.win3.visible());
+    EXPECT_EQ(g.board.win2.caption(), c.banner);
+    EXPECT_TRUE(g.board.GameOver2.visible() && !g.board.OK.visible() && g.board.Gioca.Enabled);
+    EXPECT_EQ(reloadedRecord(), c.record);
+    platform.waitLengths.clear();
+  }
+}
+
+TEST(TieName, JoinsTheLeadingCapitalsOfBothNames) {
+  EXPECT_EQ(tieName("ANNA", "BRUNO"), "ANNA-BRUNO");
+  EXPECT_EQ(tieName("ABCDEF", "GHIJK"), "ABCDEF-GHIJK");         // 11 letters fit
+  EXPECT_EQ(tieName("ABCDEF", "GHIJKL"), "ABCDE-GHIJK");         // 12 do not
+  EXPECT_EQ(tieName("ABCDEFGHIJ", "KLMNOPQRSTUV"), "ABCDE-KLMNO");
+  EXPECT_EQ(tieName("AB CD", "Ugo"), "AB-U");
+  EXPECT_EQ(tieName("2PAC", "ZOE"), "-ZOE");
+  EXPECT_EQ(tieName("ABCDEFGHIJKLMNOP", ""), "ABCDE-");
+}
+
+TEST_F(ScoringTest, PointerShowsTheHandOverBoxesStillWorthNothing) {
+  GameWindow& g = started();
+  lay({"", "", "", "0", "", "12", "", "", "", "", "", "", ""});
+  auto hand = [&] { return g.board.pointer().custom && g.board.pointer().icon == 101; };
+  g.PUNTI_MouseMove(0);
+  EXPECT_FALSE(g.board.pointer().custom);  // still throwing
+  deal({1, 1, 2, 2, 3});
+  g.PUNTI_MouseMove(0);
+  EXPECT_TRUE(hand());
+  g.PUNTI_MouseMove(5);
+  EXPECT_FALSE(g.board.pointer().custom);
+  g.PUNTI_MouseMove(3);
+  EXPECT_TRUE(hand());
+  g.TPS_MouseMove(1);
+  EXPECT_FALSE(g.board.pointer().custom);
+  g.PUNTI_MouseMove(3);
+  g.TOTALE_Click();
+  EXPECT_FALSE(g.board.pointer().custom);
+}
+
+}  // namespace
