@@ -15,7 +15,7 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform)
     : game_(game), platform_(platform) {
   Board& b = game.board;
   setWindowTitle("PENTARO");
-  setWindowIcon(QIcon(":/art/icon.png"));
+  setWindowIcon(QIcon(":/art/icon.png"));  // QIcon finds the @2x one itself
 
   QMenu* menu = menuBar()->addMenu("Game");
   addMenuItem(menu, b.Play1, [&game] { game.Play1_Click(); })->setCheckable(true);
@@ -26,30 +26,37 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform)
   board_ = new BoardWidget(b, [this](const std::function<void()>& h) { run(h); }, this);
   setCentralWidget(board_);
 
-  nameField_ = new QLineEdit(board_);
-  nameField_->setGeometry(BoardWidget::toPixels(b.Text1.windowPlace()));
-  nameField_->setMaxLength(b.Text1.maxLength);
-  nameField_->setAlignment(Qt::AlignCenter);
-  nameField_->setFrame(false);
-  QFont font = nameField_->font();
-  font.setPixelSize(static_cast<int>(b.Text1.font.points * 96 / 72));
-  font.setBold(b.Text1.font.bold);
-  nameField_->setFont(font);
-  nameField_->setStyleSheet(QString("QLineEdit { color: rgb(%1,%2,%3); background: rgb(%4,%5,%6); }")
-                                .arg(b.Text1.fore.r).arg(b.Text1.fore.g).arg(b.Text1.fore.b)
-                                .arg(b.Text1.back.r).arg(b.Text1.back.g).arg(b.Text1.back.b));
-  nameField_->setContextMenuPolicy(Qt::NoContextMenu);
-  nameField_->installEventFilter(this);
-  nameField_->hide();
-  connect(nameField_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { game_.board.Text1.setText(text.toStdString()); });
-
   for (QTimer* t : {&timer1_, &timer2_}) t->setTimerType(Qt::PreciseTimer);
+  timer2_.setSingleShot(true);
+  turnClock_.start();
   connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { game_.Timer1_Timer(); }); });
-  connect(&timer2_, &QTimer::timeout, this, [this] { run([this] { game_.Timer2_Timer(); }); });
+  connect(&timer2_, &QTimer::timeout, this, &MainWindow::onTurnTimer);
 
   platform.attach(this, [this] { syncFromGame(); }, [this] { halt(); });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLineEdit* MainWindow::nameField() {
+  if (nameField_) return nameField_;
+  nameField_ = new QLineEdit(board_);
+  nameField_->setGeometry(BoardWidget::toPixels(game_.board.Text1.windowPlace()));
+  nameField_->setMaxLength(game_.board.Text1.maxLength);
+  nameField_->setAlignment(Qt::AlignCenter);
+  nameField_->setFrame(false);
+  QFont font = nameField_->font();
+  font.setPixelSize(static_cast<int>(game_.board.Text1.font.points * 96 / 72));
+  font.setBold(game_.board.Text1.font.bold);
+  nameField_->setFont(font);
+  QPalette colours = nameField_->palette();
+  colours.setColor(QPalette::Text, QColor(game_.board.Text1.fore.r, game_.board.Text1.fore.g, game_.board.Text1.fore.b));
+  colours.setColor(QPalette::Base, QColor(game_.board.Text1.back.r, game_.board.Text1.back.g, game_.board.Text1.back.b));
+  nameField_->setPalette(colours);
+  nameField_->setContextMenuPolicy(Qt::NoContextMenu);
+  nameField_->installEventFilter(this);
+  connect(nameField_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { game_.board.Text1.setText(text.toStdString()); });
+
+  return nameField_;
 }
 
 QAction* MainWindow::addMenuItem(QMenu* menu, MenuItem& item, std::function<void()> handler) {
@@ -61,31 +68,71 @@ QAction* MainWindow::addMenuItem(QMenu* menu, MenuItem& item, std::function<void
 
 void MainWindow::run(const std::function<void()>& handler) {
   if (halted_ || platform_.halted() || game_.closing()) return;
+  catchUpTurnTimer();
   handler();
   syncFromGame();
 }
 
-void MainWindow::syncTimer(QTimer& timer, bool enabled, int interval) {
-  if (halted_) enabled = false;
-  // Switching on a timer that runs already must not restart its period.
-  if (enabled && !timer.isActive()) timer.start(interval);
-  if (!enabled && timer.isActive()) timer.stop();
+void MainWindow::onTurnTimer() {
+  if (halted_ || platform_.halted() || game_.closing()) return;
+  catchUpTurnTimer();
+  syncFromGame(true);
 }
 
-void MainWindow::syncFromGame() {
+// Runs the turn timer's ticks that are due by now.
+void MainWindow::catchUpTurnTimer() {
+  if (!turnTimerOn_) return;
+  const qint64 period = qint64(game_.board.Timer2.Interval) * 1000000;
+  for (qint64 now = turnClock_.nsecsElapsed(); now - lastTurnTickNs_ >= period;) {
+    lastTurnTickNs_ += period;
+    game_.Timer2_Timer();
+    if (!game_.board.Timer2.Enabled) break;
+  }
+}
+
+// Wakes at the next tick that may change the board: the very next one
+// after any other event, a later one after a tick of its own.
+void MainWindow::syncTurnTimer(bool afterTick) {
+  const Timer& model = game_.board.Timer2;
+  const bool enabled = model.Enabled && !halted_;
+  if (!enabled) {
+    turnTimerOn_ = false;
+    timer2_.stop();
+    return;
+  }
+  if (!turnTimerOn_) {  // switched on now; a running one keeps its period
+    turnTimerOn_ = true;
+    lastTurnTickNs_ = turnClock_.nsecsElapsed();
+  }
+  const qint64 period = qint64(model.Interval) * 1000000;
+  const int ticks = afterTick ? game_.quietTurnTicks() + 1 : 1;
+  const qint64 due = lastTurnTickNs_ + ticks * period - turnClock_.nsecsElapsed();
+  timer2_.start(std::max<qint64>(0, (due + 999999) / 1000000));
+}
+
+void MainWindow::syncBlinker(bool enabled, int interval) {
+  if (halted_) enabled = false;
+  // Switching on a timer that runs already must not restart its period.
+  if (enabled && !timer1_.isActive()) timer1_.start(interval);
+  if (!enabled && timer1_.isActive()) timer1_.stop();
+}
+
+void MainWindow::syncFromGame(bool afterTick) {
   Board& b = game_.board;
   for (auto& [action, item] : menuItems_) {
     action->setChecked(item->Checked);
     action->setEnabled(item->Enabled);
   }
-  syncTimer(timer1_, b.Timer1.Enabled, b.Timer1.Interval);
-  syncTimer(timer2_, b.Timer2.Enabled, b.Timer2.Interval);
-
-  const QString text = QString::fromStdString(b.Text1.text());
-  if (nameField_->text() != text) nameField_->setText(text);
-  if (nameField_->isVisibleTo(board_) != b.Text1.visible()) {
-    nameField_->setVisible(b.Text1.visible());
-    if (b.Text1.visible()) nameField_->setFocus();  // the player types at once
+  syncBlinker(b.Timer1.Enabled, b.Timer1.Interval);
+  syncTurnTimer(afterTick);
+  if (nameField_ || b.Text1.visible()) {
+    QLineEdit* field = nameField();
+    const QString text = QString::fromStdString(b.Text1.text());
+    if (field->text() != text) field->setText(text);
+    if (field->isVisibleTo(board_) != b.Text1.visible()) {
+      field->setVisible(b.Text1.visible());
+      if (b.Text1.visible()) field->setFocus();  // the player types at once
+    }
   }
   board_->updatePointer();
   board_->repaintChanged();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <functional>
 
@@ -21,26 +22,39 @@ class MainWindow : public QMainWindow {
   // Calls a handler of the game, then brings the window up to date.
   void run(const std::function<void()>& handler);
   // Brings menu, timers, name field, pointer and board up to date.
-  void syncFromGame();
+  void syncFromGame() { syncFromGame(false); }
   // Stops every timer for good (the program is ending).
   void halt();
 
   BoardWidget* boardWidget() const { return board_; }
-  QLineEdit* nameField() const { return nameField_; }
+  // The name field, made the first time it is needed: an input field is
+  // costly to create, and most starts of the game never need one.
+  QLineEdit* nameField();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void syncFromGame(bool afterTick);
   QAction* addMenuItem(QMenu* menu, MenuItem& item, std::function<void()> handler);
-  void syncTimer(QTimer& timer, bool enabled, int interval);
+  void syncBlinker(bool enabled, int interval);
+  void syncTurnTimer(bool afterTick);
+  void catchUpTurnTimer();
+  void onTurnTimer();
 
   GameWindow& game_;
   QtPlatform& platform_;
   BoardWidget* board_;
-  QLineEdit* nameField_;
-  QTimer timer1_, timer2_;
+  QLineEdit* nameField_ = nullptr;
+  QTimer timer1_;
+  // The turn timer ticks every period on paper; in fact it wakes only when a
+  // tick will change something, and the ticks in between are run just
+  // before the next event, so the game sees every one of them in order.
+  QTimer timer2_;
+  QElapsedTimer turnClock_;
+  qint64 lastTurnTickNs_ = 0;
+  bool turnTimerOn_ = false;
   std::vector<std::pair<QAction*, MenuItem*>> menuItems_;
   bool halted_ = false;
 };

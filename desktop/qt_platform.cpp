@@ -1,6 +1,8 @@
 #include "desktop/qt_platform.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QGuiApplication>
 #include <QEventLoop>
 #include <QImageReader>
 #include <QLocale>
@@ -17,13 +19,14 @@
 
 namespace {
 
-// Every picture of the game is made at twice its size.
-constexpr qreal kArtScale = 2.0;
+// Die pictures are made at twice their size.
+constexpr qreal kDieScale = 2.0;
 
-QPixmap artPixmap(const QString& path) {
-  QPixmap p(path);
-  p.setDevicePixelRatio(kArtScale);
-  return p;
+// The program's own pictures come in two sizes; a 2x screen takes the "@2x"
+// one, whose name tells the reader its pixel ratio.
+QPixmap artPixmap(const QString& name) {
+  const bool large = qApp->devicePixelRatio() > 1.0;
+  return QPixmap(QString(":/art/%1%2.png").arg(name, large ? "@2x" : ""));
 }
 
 }  // namespace
@@ -78,7 +81,7 @@ PictureRef QtPlatform::loadBitmap(int resource) {
   PictureRef& slot = bitmaps_[resource];
   if (!slot) {
     slot = std::make_shared<QtPicture>("bitmap " + std::to_string(resource),
-                                       artPixmap(QString(":/art/bitmap%1.png").arg(resource)));
+                                       artPixmap(QString("bitmap%1").arg(resource)));
   }
   return slot;
 }
@@ -88,8 +91,12 @@ PictureRef QtPlatform::loadPictureFile(const std::string& path) {
   reader.setDecideFormatFromContent(true);
   QImage image = reader.read();
   if (image.isNull()) return nullptr;
+  // An ordinary screen gets the die halved once here, not at every paint.
+  if (qApp->devicePixelRatio() <= 1.0)
+    image = image.scaled(image.size() / kDieScale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  else
+    image.setDevicePixelRatio(kDieScale);
   QPixmap pixmap = QPixmap::fromImage(std::move(image));
-  pixmap.setDevicePixelRatio(kArtScale);
   return std::make_shared<QtPicture>(path, std::move(pixmap));
 }
 
@@ -128,5 +135,5 @@ void QtPlatform::fatal(const std::string& title, const std::string& text) {
 }
 
 QPixmap QtPlatform::cursorPixmap(int resource) {
-  return artPixmap(QString(":/art/cursor%1.png").arg(resource));
+  return artPixmap(QString("cursor%1").arg(resource));
 }

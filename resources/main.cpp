@@ -24,21 +24,26 @@ namespace fs = std::filesystem;
 namespace {
 
 void writeArt(const fs::path& dir) {
-  const auto save = [&](const char* name, const QImage& picture) {
-    writeFile(dir / name, pngBytes(picture));
+  // Each picture is drawn at twice its size for 2x screens ("@2x") and
+  // halved for ordinary ones, so neither kind of screen scales at run time.
+  const auto save = [&](const std::string& name, const QImage& picture) {
+    writeFile(dir / (name + "@2x.png"), pngBytes(picture));
+    writeFile(dir / (name + ".png"),
+              pngBytes(picture.scaled(picture.size() / 2, Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation)));
   };
-  save("bitmap101.png", openTray());
-  save("bitmap102.png", diceCup());
-  save("bitmap103.png", closedTray());
-  save("bitmap104.png", woodTile());
-  save("bitmap105.png", holdRowFelt());
-  save("bitmap106.png", shakenTray(-1));
-  save("bitmap107.png", shakenTray(+1));
-  save("bitmap108.png", tallCredits());
-  save("bitmap109.png", creditsBanner());
-  save("cursor101.png", handCursor());
-  save("cursor102.png", helpCursor());
-  save("icon.png", windowIcon());
+  save("bitmap101", openTray());
+  save("bitmap102", diceCup());
+  save("bitmap103", closedTray());
+  save("bitmap104", woodTile());
+  save("bitmap105", holdRowFelt());
+  save("bitmap106", shakenTray(-1));
+  save("bitmap107", shakenTray(+1));
+  save("bitmap108", tallCredits());
+  save("bitmap109", creditsBanner());
+  save("cursor101", handCursor());
+  save("cursor102", helpCursor());
+  save("icon", windowIcon());
 }
 
 // MC + turn in degrees (three digits) + 0 + face, stored complement-coded.
