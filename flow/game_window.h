@@ -78,6 +78,10 @@ class GameWindow {
   void finisci();
   void Timer2_Timer();
   void Timer1_Timer();
+  // After a tick of the turn timer, how many more ticks would change nothing
+  // but its counters if no other event came: the window may let them pass
+  // in one go instead of waking up for each.
+  int quietTurnTicks() const;
 
   // ---- Scoring
   void controlla();

@@ -57,3 +57,10 @@ void GameWindow::Timer1_Timer() {
     FaseLampTieni = 0;
   }
 }
+
+// A colour changes on the tick after its counter passes the limit and starts
+// again from 0; until then every tick paints what is already there.
+int GameWindow::quietTurnTicks() const {
+  auto quiet = [](int counter, int limit) { return counter == 0 ? 0 : limit + 1 - counter; };
+  return std::max(0, std::min(quiet(ContaLampA, 25), quiet(ContaLampTiro, 50)));
+}

@@ -316,3 +316,27 @@ TEST_F(GameTest, WaitsOfNoLengthHandleNoEvents) {
 }
 
 }  // namespace
+
+namespace {
+
+// The window lets quiet ticks pass unseen: they must really change nothing.
+TEST_F(TurnTest, QuietTicksChangeNothingAndTheNextOneMay) {
+  GameWindow& g = started();
+  throwOnto({0, 1, 2, 3, 4});
+  hold({3});
+  int changesSeen = 0;
+  for (int round = 0; round < 40; ++round) {
+    g.Timer2_Timer();
+    const int quiet = g.quietTurnTicks();
+    g.board.takeDirty();
+    const bool timer1 = g.board.Timer1.Enabled;
+    for (int i = 0; i < quiet; ++i) g.Timer2_Timer();
+    ASSERT_TRUE(g.board.takeDirty().empty()) << "round " << round;
+    ASSERT_EQ(g.board.Timer1.Enabled, timer1);
+    g.Timer2_Timer();
+    if (!g.board.takeDirty().empty()) ++changesSeen;
+  }
+  EXPECT_EQ(changesSeen, 40);  // no change is ever skipped past
+}
+
+}  // namespace
