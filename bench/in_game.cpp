@@ -1,0 +1,74 @@
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QLineEdit>
+#include <QTest>
+#include <cstdio>
+
+#include "desktop/board_widget.h"
+#include "desktop/game_app.h"
+#include "measure.h"
+
+namespace {
+
+// CPU used while the event loop runs for a while, as a share of one core.
+double idleCpuPercent(int ms) {
+  const double cpu0 = cpuMs(), wall0 = monotonicMs();
+  // A plain event loop: QTest::qWait would poll and cost CPU of its own.
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+  return 100.0 * (cpuMs() - cpu0) / (monotonicMs() - wall0);
+}
+
+}  // namespace
+
+int runInGameFigures(int argc, char** argv) {
+  QApplication app(argc, argv);
+  GameApp pentaro;
+  pentaro.start();
+  if (!QTest::qWaitForWindowExposed(&pentaro.window)) return 1;
+  idleCpuPercent(500);
+  GameWindow& game = pentaro.game;
+  MainWindow& window = pentaro.window;
+
+  std::printf("CPU, share of one core\n");
+  std::printf("  at rest, no game            %6.2f %%\n", idleCpuPercent(5000));
+
+  window.run([&] { game.Gioca_Click(); });
+  game.board.Text1.setText("bench");
+  window.run([&] { game.Label1_Click(); });
+  std::printf("  game waiting for a throw    %6.2f %%   (turn timer running)\n", idleCpuPercent(5000));
+
+  double cpu0 = cpuMs(), wall0 = monotonicMs();
+  window.run([&] { game.tira_Click(); });
+  std::printf("  during one throw            %6.2f %%   (%.0f ms of animation)\n",
+              100.0 * (cpuMs() - cpu0) / (monotonicMs() - wall0), monotonicMs() - wall0);
+  std::printf("  dice on the tray, waiting   %6.2f %%\n", idleCpuPercent(5000));
+
+  std::vector<double> lengths;
+  for (int i = 0; i < 20; ++i) {
+    const double t0 = monotonicMs();
+    game.Pausa(0.1);
+    lengths.push_back(monotonicMs() - t0);
+  }
+  std::sort(lengths.begin(), lengths.end());
+  std::printf("Pausa(0.1), real length over 20 waits\n");
+  std::printf("  min %.1f ms   median %.1f ms   max %.1f ms\n", lengths.front(),
+              lengths[lengths.size() / 2], lengths.back());
+
+  BoardWidget& board = *window.boardWidget();
+  const int paints = 50;
+  QElapsedTimer t;
+  t.start();
+  for (int i = 0; i < paints; ++i) board.repaint();
+  const double whole = t.nsecsElapsed() / 1e6 / paints;
+  const QRect prompt = BoardWidget::toPixels(game.board.TiroF.windowRect());
+  t.restart();
+  for (int i = 0; i < paints; ++i) board.repaint(prompt);
+  const double small = t.nsecsElapsed() / 1e6 / paints;
+  std::printf("Painting the board\n");
+  std::printf("  whole board %.2f ms   one blinking frame %.3f ms\n", whole, small);
+  return 0;
+}
