@@ -116,19 +116,17 @@ QImage closedTray() {
   QImage picture = newPicture(kTrayWidth, kTrayHeight);
   QPainter painter(&picture);
   prepare(painter);
-  paintTable(painter);
   painter.drawImage(QPointF(0, 0), softShadow(QSize(kTrayWidth, kTrayHeight), boxOutline(),
                                               QPointF(3, 5), 7, QColor(0, 0, 0, 160)));
   painter.drawImage(QPointF(0, 0), closedBox());
   painter.end();
-  return opaque(picture);
+  return picture;  // the wood tiles of the board show around it
 }
 
 QImage shakenTray(int way) {
   QImage picture = newPicture(kTrayWidth, kTrayHeight);
   QPainter painter(&picture);
   prepare(painter);
-  paintTable(painter);
   // Shaken, the box is lifted a little: a wider, fainter shadow.
   painter.drawImage(QPointF(0, 0),
                     softShadow(QSize(kTrayWidth, kTrayHeight), shake(1, way).map(boxOutline()),
@@ -144,5 +142,5 @@ QImage shakenTray(int way) {
   painter.setTransform(shake(1, way), true);
   painter.drawImage(QPointF(0, 0), closedBox());
   painter.end();
-  return opaque(picture);
+  return picture;  // the wood tiles of the board show around it
 }

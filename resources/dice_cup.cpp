@@ -171,7 +171,6 @@ QImage diceCup() {
   QImage picture = newPicture(kWidth, kHeight);
   QPainter painter(&picture);
   prepare(painter);
-  painter.drawImage(QPointF(0, 0), tableWood());
   paintShadows(painter);
   paintCubeDie(painter, QPointF(234, 164), 24, -22, kPitch, 2, 6, 3);
   paintLeather(painter);
@@ -179,5 +178,5 @@ QImage diceCup() {
   paintMouth(painter);
   paintCubeDie(painter, QPointF(216, 216), 31, 28, kPitch, 5, 3, 1);
   painter.end();
-  return opaque(picture);
+  return picture;  // the wood tiles of the board show around it
 }

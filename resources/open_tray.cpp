@@ -106,7 +106,6 @@ QImage openTray() {
   QImage picture = newPicture(kTrayWidth, kTrayHeight);
   QPainter painter(&picture);
   prepare(painter);
-  paintTable(painter);
   QPainterPath whole = boxOutline().united(lidStripOutline());
   painter.drawImage(QPointF(0, 0), softShadow(QSize(kTrayWidth, kTrayHeight), whole, QPointF(3, 5),
                                               7, QColor(0, 0, 0, 160)));
@@ -124,5 +123,5 @@ QImage openTray() {
   paintHinge(painter, 58);
   paintHinge(painter, kTrayWidth - 58);
   painter.end();
-  return opaque(picture);
+  return picture;  // the wood tiles of the board show around it
 }

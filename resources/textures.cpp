@@ -106,8 +106,3 @@ QImage leatherTexture(QSizeF size1x, const QColor& base, std::uint32_t seed) {
   });
 }
 
-const QImage& tableWood() {
-  static const QImage table =
-      woodTexture(QSizeF(kTableWidth, kTableHeight), kTableWood, QSizeF(281, 305));
-  return table;
-}

@@ -36,10 +36,3 @@ QImage leatherTexture(QSizeF size1x, const QColor& base, std::uint32_t seed);
 
 extern const QColor kFeltGreen;
 
-// The table around the tray and the cup. Its grain has the scale of the
-// 64 px wood tile as the game stretches it over 281 x 305 px, so the
-// pictures blend with the tiles beside them. Made once, big enough for
-// every picture that stands on the table.
-constexpr int kTableWidth = 327;
-constexpr int kTableHeight = 290;
-const QImage& tableWood();

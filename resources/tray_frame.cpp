@@ -12,7 +12,6 @@ QPainterPath boxOutline() {
   return path;
 }
 
-void paintTable(QPainter& painter) { painter.drawImage(QPointF(0, 0), tableWood()); }
 
 void paintMitredFrame(QPainter& painter, const QPainterPath& outer, const QRectF& inner,
                       const WoodLook& wood) {

@@ -18,8 +18,6 @@ constexpr QRectF kFloorRect = kBoxRect.adjusted(kRimWidth, kRimWidth, -kRimWidth
 
 QPainterPath boxOutline();
 
-// The table under the whole picture.
-void paintTable(QPainter& painter);
 
 // A mitred wooden frame between outer and inner, each side with its grain
 // running along it, varnished and rounded off at the edges.
