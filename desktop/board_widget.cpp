@@ -13,7 +13,9 @@ namespace {
 
 QColor toQColor(Color c, int alpha = 255) { return QColor(c.r, c.g, c.b, alpha); }
 
-QFont boardFont(const Font& f) {
+}  // namespace
+
+QFont BoardWidget::boardFont(const Font& f) {
   QFont font;
   font.setFamilies({"Liberation Sans", "Arial", "DejaVu Sans"});
   font.setStyleHint(QFont::SansSerif);
@@ -22,8 +24,6 @@ QFont boardFont(const Font& f) {
   font.setBold(f.bold);
   return font;
 }
-
-}  // namespace
 
 BoardWidget::BoardWidget(Board& board, std::function<void(const std::function<void()>&)> run,
                          QWidget* parent)

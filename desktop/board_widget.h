@@ -22,6 +22,8 @@ class BoardWidget : public QWidget {
   void updatePointer();
 
   static QRect toPixels(const Rect& twips);
+  // The board's plain sans-serif at a size in points of a 96-dpi screen.
+  static QFont boardFont(const Font& font);
   // The label or picture that takes the mouse at a place, if any.
   Element* elementAt(QPoint pixel) const;
 

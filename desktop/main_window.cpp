@@ -43,10 +43,7 @@ QLineEdit* MainWindow::nameField() {
   nameField_->setMaxLength(game_.board.Text1.maxLength);
   nameField_->setAlignment(Qt::AlignCenter);
   nameField_->setFrame(false);
-  QFont font = nameField_->font();
-  font.setPixelSize(static_cast<int>(game_.board.Text1.font.points * 96 / 72));
-  font.setBold(game_.board.Text1.font.bold);
-  nameField_->setFont(font);
+  nameField_->setFont(BoardWidget::boardFont(game_.board.Text1.font));
   QPalette colours = nameField_->palette();
   colours.setColor(QPalette::Text, QColor(game_.board.Text1.fore.r, game_.board.Text1.fore.g, game_.board.Text1.fore.b));
   colours.setColor(QPalette::Base, QColor(game_.board.Text1.back.r, game_.board.Text1.back.g, game_.board.Text1.back.b));
