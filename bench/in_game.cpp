@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "desktop/board_widget.h"
@@ -39,7 +39,8 @@ int runInGameFigures(int argc, char** argv) {
   window.run([&] { game.Gioca_Click(); });
   game.board.Text1.setText("bench");
   window.run([&] { game.Label1_Click(); });
-  std::printf("  game waiting for a throw    %6.2f %%   (turn timer running)\n", idleCpuPercent(5000));
+  std::printf("  game waiting for a throw    %6.2f %%   (turn timer running)\n",
+              idleCpuPercent(5000));
 
   double cpu0 = cpuMs(), wall0 = monotonicMs();
   window.run([&] { game.tira_Click(); });

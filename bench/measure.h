@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <sys/resource.h>
 #include <time.h>
+
+#include <QString>
 
 // Shared by the benchmark's parts: clocks, CPU time, memory, a game folder.
 

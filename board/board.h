@@ -25,7 +25,15 @@ class Board {
   std::vector<Rect> takeDirty();
   void markDirty(const Rect& windowRect);
 
+  static constexpr int kHandCursor = 101;
+  static constexpr int kQuestionCursor = 102;
+
   const MousePointer& pointer() const { return pointer_; }
+  // The hand over what acts when clicked.
+  void showHandPointer() {
+    setMouseIcon(kHandCursor);
+    setMousePointerCustom();
+  }
   void setMousePointerCustom() { pointer_.custom = true; }
   void setMousePointerStandard() { pointer_.custom = false; }
   void setMouseIcon(int cursorResource) { pointer_.icon = cursorResource; }
@@ -79,7 +87,8 @@ class Board {
  private:
   void layOut();
   void add(Element& e, std::string name, Rect place, bool visible, Panel* panel = nullptr);
-  Shape& decoration(std::string name, Rect place, std::optional<Color> fill, Panel* panel = nullptr);
+  Shape& decoration(std::string name, Rect place, std::optional<Color> fill,
+                    Panel* panel = nullptr);
 
   std::vector<Element*> order_;
   std::deque<Shape> decorations_;  // bands, lines and frames no handler touches

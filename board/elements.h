@@ -131,7 +131,7 @@ class Shape : public Element {
   void initFill(std::optional<Color> fill) { fill_ = fill; }
 
   Color border = colors::black;
-  int borderWidth = 1;     // pixels; 0 draws no border
+  int borderWidth = 1;       // pixels; 0 draws no border
   std::uint8_t alpha = 255;  // below 255 the element under it shows through
   int cornerRadius = 0;      // pixels
 

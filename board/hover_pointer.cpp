@@ -3,17 +3,9 @@
 
 #include "flow/game_window.h"
 
-namespace {
-constexpr int kHand = 101;
-constexpr int kQuestionArrow = 102;
-}  // namespace
-
 void GameWindow::wireHoverPointers() {
   Board& b = board;
-  auto hand = [&b] {
-    b.setMouseIcon(kHand);
-    b.setMousePointerCustom();
-  };
+  auto hand = [&b] { b.showHandPointer(); };
   auto standard = [&b] { b.setMousePointerStandard(); };
   b.Label1.MouseMove = hand;
   b.OK.MouseMove = hand;
@@ -22,7 +14,7 @@ void GameWindow::wireHoverPointers() {
   for (int k = 0; k < 18; ++k) {
     if (k <= 13) {
       b.Label4[k].MouseMove = [&b] {
-        b.setMouseIcon(kQuestionArrow);
+        b.setMouseIcon(Board::kQuestionCursor);
         b.setMousePointerCustom();
       };
     } else {

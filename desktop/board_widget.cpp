@@ -59,7 +59,8 @@ void BoardWidget::updatePointer() {
 }
 
 const QPixmap& BoardWidget::scaled(const QPixmap& source, QSize size) {
-  const QString key = QStringLiteral("%1-%2x%3").arg(source.cacheKey()).arg(size.width()).arg(size.height());
+  const QString key =
+      QStringLiteral("%1-%2x%3").arg(source.cacheKey()).arg(size.width()).arg(size.height());
   auto it = scaledCache_.find(key);
   if (it == scaledCache_.end()) {
     const qreal dpr = devicePixelRatioF();
@@ -189,7 +190,8 @@ bool BoardWidget::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     const Element* e = elementAt(help->pos());
-    const auto* label = e && e->kind() == Element::Kind::Label ? static_cast<const Label*>(e) : nullptr;
+    const auto* label =
+        e && e->kind() == Element::Kind::Label ? static_cast<const Label*>(e) : nullptr;
     if (label && !label->tip.empty())
       QToolTip::showText(help->globalPos(), QString::fromStdString(label->tip), this);
     else

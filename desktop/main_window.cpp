@@ -11,8 +11,7 @@
 #include "desktop/qt_platform.h"
 #include "flow/game_window.h"
 
-MainWindow::MainWindow(GameWindow& game, QtPlatform& platform)
-    : game_(game), platform_(platform) {
+MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), platform_(platform) {
   Board& b = game.board;
   setWindowTitle("PENTARO");
   setWindowIcon(QIcon(":/art/icon.png"));  // QIcon finds the @2x one itself
@@ -23,7 +22,8 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform)
   addMenuItem(menu, b.Gioca, [&game] { game.Gioca_Click(); });
   addMenuItem(menu, b.basta, [&game] { game.basta_Click(); });
 
-  board_ = new BoardWidget(b, [this](const std::function<void()>& h) { run(h); }, this);
+  board_ = new BoardWidget(
+      b, [this](const std::function<void()>& h) { run(h); }, this);
   setCentralWidget(board_);
 
   for (QTimer* t : {&timer1_, &timer2_}) t->setTimerType(Qt::PreciseTimer);
@@ -32,7 +32,8 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform)
   connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { game_.Timer1_Timer(); }); });
   connect(&timer2_, &QTimer::timeout, this, &MainWindow::onTurnTimer);
 
-  platform.attach(this, [this] { syncFromGame(); }, [this] { halt(); });
+  platform.attach(
+      this, [this] { syncFromGame(); }, [this] { halt(); });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -45,8 +46,10 @@ QLineEdit* MainWindow::nameField() {
   nameField_->setFrame(false);
   nameField_->setFont(BoardWidget::boardFont(game_.board.Text1.font));
   QPalette colours = nameField_->palette();
-  colours.setColor(QPalette::Text, QColor(game_.board.Text1.fore.r, game_.board.Text1.fore.g, game_.board.Text1.fore.b));
-  colours.setColor(QPalette::Base, QColor(game_.board.Text1.back.r, game_.board.Text1.back.g, game_.board.Text1.back.b));
+  colours.setColor(QPalette::Text, QColor(game_.board.Text1.fore.r, game_.board.Text1.fore.g,
+                                          game_.board.Text1.fore.b));
+  colours.setColor(QPalette::Base, QColor(game_.board.Text1.back.r, game_.board.Text1.back.g,
+                                          game_.board.Text1.back.b));
   nameField_->setPalette(colours);
   nameField_->setContextMenuPolicy(Qt::NoContextMenu);
   nameField_->installEventFilter(this);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QMainWindow>
 #include <QElapsedTimer>
+#include <QMainWindow>
 #include <QTimer>
 #include <functional>
 

@@ -1,9 +1,8 @@
 #include "desktop/qt_platform.h"
 
 #include <QDir>
-#include <QGuiApplication>
-#include <QGuiApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLocale>
 #include <QMessageBox>
@@ -108,7 +107,8 @@ void QtPlatform::playSound(const std::string& path) {
   if (!effect) {
     effect = std::make_unique<QSoundEffect>();
     effect->setVolume(0.5f);
-    effect->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromStdString(path))));
+    effect->setSource(
+        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromStdString(path))));
   }
   playing_ = effect.get();
   playing_->play();

@@ -130,6 +130,7 @@ class GameWindow {
   void showSecondPlayerPanel(bool shown);
   void endOfGame();
   void resetMenu();
+  static std::string throwCaption(int number);  // "2° TIRO"
 
   Platform& platform_;
   std::string workingFolder_;

@@ -11,5 +11,10 @@
 // at the first character that cannot continue the number. No number gives 0.
 double readLeadingNumber(std::string_view text);
 
+// The same, for the whole numbers of scores and totals.
+inline long wholeNumber(std::string_view text) {
+  return static_cast<long>(readLeadingNumber(text));
+}
+
 // A whole number as plain text: no sign for positives, no spaces.
 std::string numberText(long value);

@@ -1,10 +1,6 @@
 #include "flow/game_window.h"
 #include "flow/number_text.h"
 
-namespace {
-std::string throwCaption(int number) { return numberText(number) + "\xC2\xB0 TIRO"; }
-}  // namespace
-
 // Runs at start-up and again to prepare every new turn: it never touches what
 // belongs to the whole game (players, names, turn count, saved sheets).
 void GameWindow::Form_Load() {

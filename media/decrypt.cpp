@@ -1,13 +1,7 @@
 #include "flow/game_window.h"
 #include "media/complement.h"
 #include "media/files.h"
-
-namespace {
-constexpr const char* kTitle = "PROGRAMA ARRESTATO";
-constexpr const char* kDataMessage =
-    "FILE DANNEGGIATO O DATI NON TROVATI!!!\r"
-    "Lanciare il programma dalla Directory di installazione!";
-}  // namespace
+#include "media/stop_messages.h"
 
 // Decodes one die picture from the data folder and shows it in the element
 // chosen by Destinazione. A missing or damaged file ends the game.
@@ -15,7 +9,8 @@ void GameWindow::Decrypt(int pos, const std::string& file) {
   const std::string temp = dataPath("MC00000.ICO");
   removeFile(temp);
   const auto coded = readFileBytes(dataPath(file));
-  if (!coded || !writeFileBytes(temp, complement(*coded))) platform_.fatal(kTitle, kDataMessage);
+  if (!coded || !writeFileBytes(temp, complement(*coded)))
+    platform_.fatal(kStopTitle, kDataMessage);
 
   PictureBox* target = nullptr;
   if (Destinazione == 99) target = &board.mini[pos];
@@ -23,9 +18,9 @@ void GameWindow::Decrypt(int pos, const std::string& file) {
   if (Destinazione == 1) target = &board.tieni[pos];
   if (target) {
     PictureRef picture = platform_.loadPictureFile(temp);
-    if (!picture) platform_.fatal(kTitle, kDataMessage);
+    if (!picture) platform_.fatal(kStopTitle, kDataMessage);
     target->setPicture(std::move(picture));
     target->Show();
   }
-  if (!removeFile(temp)) platform_.fatal(kTitle, kDataMessage);
+  if (!removeFile(temp)) platform_.fatal(kStopTitle, kDataMessage);
 }

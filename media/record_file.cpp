@@ -5,15 +5,10 @@
 #include "media/complement.h"
 #include "media/files.h"
 #include "media/record_line.h"
+#include "media/stop_messages.h"
 #include "media/text_1252.h"
 
 namespace {
-
-constexpr const char* kTitle = "PROGRAMA ARRESTATO";
-constexpr const char* kRecordMessage =
-    "FILE RECORD DANNEGGIATO O NON TROVATO!!!\r"
-    "Lanciare il programma dalla Directory di installazione!\r"
-    "Se non funziona, reinstallare il programma!";
 
 std::string firstLine(const std::string& text) {
   return text.substr(0, text.find_first_of("\r\n"));
@@ -30,7 +25,7 @@ void GameWindow::RECORDFile() {
   removeFile(temp);
   auto fail = [&] {
     removeFile(temp);
-    platform_.fatal(kTitle, kRecordMessage);
+    platform_.fatal(kStopTitle, kRecordMessage);
   };
   auto show = [this](const std::string& line) {
     const RecordEntry entry = parseRecordLine(line);
@@ -47,13 +42,13 @@ void GameWindow::RECORDFile() {
     show(firstLine(*plain));
   } else {
     const std::string line =
-        buildRecordLine(utf8ToWindows1252(board.NomeRecord.caption()),
-                        board.PuntiRecord.caption(), [this] { return platform_.random(); });
+        buildRecordLine(utf8ToWindows1252(board.NomeRecord.caption()), board.PuntiRecord.caption(),
+                        [this] { return platform_.random(); });
     show(line);
     if (!writeFileBytes(temp, encodeRecordFile(line))) fail();
     std::error_code ec;
     std::filesystem::rename(temp, stored, ec);
     if (ec) fail();
   }
-  if (!removeFile(temp)) platform_.fatal(kTitle, kRecordMessage);
+  if (!removeFile(temp)) platform_.fatal(kStopTitle, kRecordMessage);
 }

@@ -47,7 +47,8 @@ std::optional<unsigned char> toWindows1252(char32_t cp) {
 
 std::string utf8ToWindows1252(std::string_view utf8) {
   std::string out;
-  for (std::size_t i = 0; i < utf8.size();) out += static_cast<char>(toWindows1252(nextCodePoint(utf8, i)).value_or('?'));
+  for (std::size_t i = 0; i < utf8.size();)
+    out += static_cast<char>(toWindows1252(nextCodePoint(utf8, i)).value_or('?'));
   return out;
 }
 

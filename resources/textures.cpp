@@ -105,4 +105,3 @@ QImage leatherTexture(QSizeF size1x, const QColor& base, std::uint32_t seed) {
     return scaled(base, k);
   });
 }
-

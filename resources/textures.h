@@ -35,4 +35,3 @@ QImage feltTexture(QSizeF size1x, const QColor& base, std::uint32_t seed);
 QImage leatherTexture(QSizeF size1x, const QColor& base, std::uint32_t seed);
 
 extern const QColor kFeltGreen;
-

@@ -12,7 +12,6 @@ QPainterPath boxOutline() {
   return path;
 }
 
-
 void paintMitredFrame(QPainter& painter, const QPainterPath& outer, const QRectF& inner,
                       const WoodLook& wood) {
   const QRectF o = outer.boundingRect();

@@ -18,7 +18,6 @@ constexpr QRectF kFloorRect = kBoxRect.adjusted(kRimWidth, kRimWidth, -kRimWidth
 
 QPainterPath boxOutline();
 
-
 // A mitred wooden frame between outer and inner, each side with its grain
 // running along it, varnished and rounded off at the edges.
 void paintMitredFrame(QPainter& painter, const QPainterPath& outer, const QRectF& inner,

@@ -1,10 +1,6 @@
 #include "flow/game_window.h"
 #include "flow/number_text.h"
 
-namespace {
-long valueOf(const Label& l) { return static_cast<long>(readLeadingNumber(l.caption())); }
-}  // namespace
-
 void GameWindow::PUNTI_Click(int Index) {
   if (!turnInputOpen()) return;
   if (SceltaAttiva == 1) Scelta(Index);
@@ -25,36 +21,37 @@ void GameWindow::Scelta(int Index) {
 
   if (CategoriaScelta > 0) {
     const int k = CategoriaScelta - 1;
-    const long e = valueOf(b.PUNTI[k]);
+    const long e = wholeNumber(b.PUNTI[k].caption());
     if (k < 6) {
-      b.TPS[0].setCaption(numberText(valueOf(b.TPS[0]) - e));
-      b.TPS[1].setCaption(numberText(valueOf(b.TPS[1]) - e));
+      b.TPS[0].setCaption(numberText(wholeNumber(b.TPS[0].caption()) - e));
+      b.TPS[1].setCaption(numberText(wholeNumber(b.TPS[1].caption()) - e));
     } else {
-      b.TPI.setCaption(numberText(valueOf(b.TPI) - e));
+      b.TPI.setCaption(numberText(wholeNumber(b.TPI.caption()) - e));
     }
     b.PUNTI[k].setCaption("");
   }
 
-  const int values[13] = {Conta1,           2 * Conta2, 3 * Conta3,       4 * Conta4,
-                          5 * Conta5,       6 * Conta6,         Punti3Tipo,       Punti4Tipo,
-                          PuntiFull,        PuntiScalaMinima,   PuntiScalaMassima, PuntiPentaro,
+  const int values[13] = {Conta1,     2 * Conta2,       3 * Conta3,        4 * Conta4,
+                          5 * Conta5, 6 * Conta6,       Punti3Tipo,        Punti4Tipo,
+                          PuntiFull,  PuntiScalaMinima, PuntiScalaMassima, PuntiPentaro,
                           SommaDadi};
   const long entry = values[Index];
   b.PUNTI[Index].setCaption(numberText(entry));
   if (Index < 6) {
-    b.TPS[0].setCaption(numberText(valueOf(b.TPS[0]) + entry));
-    b.TPS[1].setCaption(numberText(valueOf(b.TPS[1]) + entry));
+    b.TPS[0].setCaption(numberText(wholeNumber(b.TPS[0].caption()) + entry));
+    b.TPS[1].setCaption(numberText(wholeNumber(b.TPS[1].caption()) + entry));
   } else {
-    b.TPI.setCaption(numberText(valueOf(b.TPI) + entry));
+    b.TPI.setCaption(numberText(wholeNumber(b.TPI.caption()) + entry));
   }
   CategoriaScelta = Index + 1;
 
   int upperUsed = 0;
   for (int i = 0; i <= 5; ++i)
     if (!b.PUNTI[i].caption().empty()) ++upperUsed;
-  b.PREMIO.setCaption(valueOf(b.TPS[0]) > 62 ? "35" : "");
+  b.PREMIO.setCaption(wholeNumber(b.TPS[0].caption()) > 62 ? "35" : "");
   if (b.PREMIO.caption().empty() && upperUsed == 6) b.PREMIO.setCaption("0");
-  b.TOTALE.setCaption(numberText(valueOf(b.TPS[0]) + valueOf(b.TPI) + valueOf(b.PREMIO)));
+  b.TOTALE.setCaption(numberText(wholeNumber(b.TPS[0].caption()) + wholeNumber(b.TPI.caption()) +
+                                 wholeNumber(b.PREMIO.caption())));
   if (Giocatore == 0 || Giocatore == 2) Totale2 = b.TOTALE.caption();
   if (Giocatore == 1) Totale1 = b.TOTALE.caption();
 

@@ -1,18 +1,13 @@
 #include "flow/game_window.h"
 #include "flow/number_text.h"
 
-namespace {
-constexpr int kHand = 101;
-}
-
 // While a category may be chosen, the hand shows over the boxes that read 0.
 void GameWindow::PUNTI_MouseMove(int Index) {
   if (SceltaAttiva != 1 || readLeadingNumber(board.PUNTI[Index].caption()) != 0) {
     board.setMousePointerStandard();
     return;
   }
-  board.setMouseIcon(kHand);
-  board.setMousePointerCustom();
+  board.showHandPointer();
 }
 
 void GameWindow::TPS_MouseMove(int) { board.setMousePointerStandard(); }

@@ -1,16 +1,13 @@
 #include "flow/game_window.h"
 #include "flow/number_text.h"
 
-namespace {
-constexpr int kHand = 101;
-}
-
 // Selections on the tray and in the hold row exclude each other; the prompt
 // that acts on them is drawn by the turn timer.
 void GameWindow::dado_Click(int Index) {
   if (!turnInputOpen()) return;
   for (Shape& mark : board.filtroT) mark.Hide();
-  if (SceltaAttiva == 0 && Occupato[Index]) board.filtro[Index].setVisible(!board.filtro[Index].visible());
+  if (SceltaAttiva == 0 && Occupato[Index])
+    board.filtro[Index].setVisible(!board.filtro[Index].visible());
 }
 
 void GameWindow::tieni_Click(int Index) {
@@ -65,8 +62,7 @@ void GameWindow::dado_MouseMove(int Index) {
     board.setMousePointerStandard();
     return;
   }
-  board.setMouseIcon(kHand);
-  board.setMousePointerCustom();
+  board.showHandPointer();
 }
 
 void GameWindow::tieni_MouseMove(int Index) {

@@ -15,7 +15,6 @@ constexpr RollFrame kRoll[9] = {{103, 0.1}, {106, 0.3}, {103, 0.1}, {107, 0.3}, 
                                 {106, 0.3}, {103, 0.1}, {107, 0.3}, {103, 0.1}};
 constexpr const char* kRotation[6] = {"000", "030", "060", "090", "120", "150"};
 constexpr int kOpenTray = 101;
-constexpr int kHand = 101;
 
 }  // namespace
 
@@ -45,7 +44,7 @@ void GameWindow::tira_Click() {
   play("fx01.wav");
 
   b.Image2.Show();
-  b.tira.setCaption(numberText(NumTiro) + "\xC2\xB0 TIRO");
+  b.tira.setCaption(throwCaption(NumTiro));
   b.tira.Show();
   b.TiroF.Show();
 
@@ -57,7 +56,8 @@ void GameWindow::tira_Click() {
     int s;
     do {
       s = static_cast<int>(platform_.random() * 18);
-    } while (Occupato[s] || std::find(PosDado.begin(), PosDado.begin() + 5, s) != PosDado.begin() + 5);
+    } while (Occupato[s] ||
+             std::find(PosDado.begin(), PosDado.begin() + 5, s) != PosDado.begin() + 5);
     Occupato[s] = true;
     const int v = static_cast<int>(platform_.random() * 6) + 1;
     FacciaPos[s] = v;
@@ -67,7 +67,6 @@ void GameWindow::tira_Click() {
   if (NumTiro >= 4) finisci();
 }
 
-void GameWindow::tira_MouseMove() {
-  board.setMouseIcon(kHand);
-  board.setMousePointerCustom();
-}
+std::string GameWindow::throwCaption(int number) { return numberText(number) + "\xC2\xB0 TIRO"; }
+
+void GameWindow::tira_MouseMove() { board.showHandPointer(); }

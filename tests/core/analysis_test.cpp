@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "scoring/analysis.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -11,18 +11,18 @@ struct Case {
 
 // Hands and what they are worth in every category that is not a plain count.
 const Case kCases[] = {
-    {{4, 4, 4, 4, 4}, 20, 20, 20, 0, 0, 0, 50},   // five of a kind is no full house
-    {{2, 3, 2, 3, 3}, 13, 13, 0, 25, 0, 0, 0},    // full house
-    {{6, 6, 6, 6, 1}, 25, 25, 25, 0, 0, 0, 0},    // four of a kind is no full house
-    {{5, 1, 4, 2, 3}, 15, 0, 0, 0, 30, 40, 0},    // a large straight is a small one too
+    {{4, 4, 4, 4, 4}, 20, 20, 20, 0, 0, 0, 50},  // five of a kind is no full house
+    {{2, 3, 2, 3, 3}, 13, 13, 0, 25, 0, 0, 0},   // full house
+    {{6, 6, 6, 6, 1}, 25, 25, 25, 0, 0, 0, 0},   // four of a kind is no full house
+    {{5, 1, 4, 2, 3}, 15, 0, 0, 0, 30, 40, 0},   // a large straight is a small one too
     {{2, 6, 3, 5, 4}, 20, 0, 0, 0, 30, 40, 0},
     {{1, 2, 3, 4, 4}, 14, 0, 0, 0, 30, 0, 0},
     {{1, 2, 2, 3, 4}, 12, 0, 0, 0, 30, 0, 0},
     {{3, 4, 5, 6, 6}, 24, 0, 0, 0, 30, 0, 0},
-    {{6, 3, 1, 5, 4}, 19, 0, 0, 0, 30, 0, 0},     // 3-4-5-6 with a stray 1
-    {{1, 2, 3, 5, 6}, 17, 0, 0, 0, 0, 0, 0},      // two runs across a gap are no straight
+    {{6, 3, 1, 5, 4}, 19, 0, 0, 0, 30, 0, 0},  // 3-4-5-6 with a stray 1
+    {{1, 2, 3, 5, 6}, 17, 0, 0, 0, 0, 0, 0},   // two runs across a gap are no straight
     {{1, 2, 4, 5, 6}, 18, 0, 0, 0, 0, 0, 0},
-    {{3, 3, 4, 4, 5}, 19, 0, 0, 0, 0, 0, 0},      // two pairs are no full house
+    {{3, 3, 4, 4, 5}, 19, 0, 0, 0, 0, 0, 0},  // two pairs are no full house
     {{1, 1, 2, 2, 6}, 12, 0, 0, 0, 0, 0, 0},
     {{3, 3, 3, 5, 5}, 19, 19, 0, 25, 0, 0, 0},
 };

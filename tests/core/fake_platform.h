@@ -14,7 +14,8 @@
 
 // The program ending through the fatal message box.
 struct FatalExit : std::runtime_error {
-  FatalExit(std::string t, std::string m) : std::runtime_error(m), title(std::move(t)), text(std::move(m)) {}
+  FatalExit(std::string t, std::string m)
+      : std::runtime_error(m), title(std::move(t)), text(std::move(m)) {}
   std::string title, text;
 };
 

@@ -45,13 +45,21 @@ class RandomPlay : public GameTest {
         if (!items[i]->Enabled) break;
         if (i == 0) game->Play1_Click();
         if (i == 1) game->Play2_Click();
-        if (i == 2) { game->Gioca_Click(); abandoned = false; }
-        if (i == 3) { game->basta_Click(); abandoned = true; }
+        if (i == 2) {
+          game->Gioca_Click();
+          abandoned = false;
+        }
+        if (i == 3) {
+          game->basta_Click();
+          abandoned = true;
+        }
         break;
       }
       case 4: {  // a name
         if (!b.Text1.visible()) break;
-        const char* names[] = {"", "   ", "ugo", "Maria Rosa", "\xC3\x91" "and\xC3\xBA"};
+        const char* names[] = {"", "   ", "ugo", "Maria Rosa",
+                               "\xC3\x91"
+                               "and\xC3\xBA"};
         b.Text1.setText(names[rng() % 5]);
         int key = 13;
         game->Text1_KeyPress(key);
@@ -64,7 +72,8 @@ class RandomPlay : public GameTest {
 
   void check() {
     const GameWindow& g = *game;
-    const int tray = static_cast<int>(std::count(g.Occupato.begin(), g.Occupato.begin() + 18, true));
+    const int tray =
+        static_cast<int>(std::count(g.Occupato.begin(), g.Occupato.begin() + 18, true));
     const int held = static_cast<int>(std::count(g.Tenuto.begin(), g.Tenuto.begin() + 5, true));
     if (g.playing() && g.SceltaAttiva == 0 && g.NumTiro > 1) {
       ASSERT_EQ(tray + held, 5) << "throw " << g.NumTiro;

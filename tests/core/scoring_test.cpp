@@ -46,11 +46,14 @@ class ScoringTest : public GameTest {
 constexpr Sheet kAllButChance = {"3", "6", "9", "12", "15", "15", "0", "0", "0", "0", "0", "0", ""};
 
 TEST_F(ScoringTest, EveryBoxTakesWhatTheHandIsWorth) {
-  struct Case { std::array<int, 5> dice; std::array<int, 13> worth; };
+  struct Case {
+    std::array<int, 5> dice;
+    std::array<int, 13> worth;
+  };
   const Case cases[] = {
       {{3, 3, 3, 5, 5}, {0, 0, 9, 0, 10, 0, 19, 0, 25, 0, 0, 0, 19}},
       {{4, 4, 4, 4, 4}, {0, 0, 0, 20, 0, 0, 20, 20, 0, 0, 0, 50, 20}},  // no full house
-      {{1, 2, 3, 5, 6}, {1, 2, 3, 0, 5, 6, 0, 0, 0, 0, 0, 0, 17}},     // a gap: no straight
+      {{1, 2, 3, 5, 6}, {1, 2, 3, 0, 5, 6, 0, 0, 0, 0, 0, 0, 17}},      // a gap: no straight
       {{6, 3, 5, 4, 2}, {0, 2, 3, 4, 5, 6, 0, 0, 0, 30, 40, 0, 20}},
   };
   for (const Case& c : cases) {
@@ -108,7 +111,8 @@ TEST_F(ScoringTest, TurnFromTheDiceToAccept) {
   EXPECT_TRUE(g.board.tira.visible());
   EXPECT_EQ(platform.sounds, std::vector<std::string>{"fx07.wav"});
   // Turn, throw, choosing phase, tentative box, analysed dice.
-  EXPECT_EQ(std::tuple(g.NumTurno, g.NumTiro, g.SceltaAttiva, g.CategoriaScelta, g.board.List1.ListCount()),
+  EXPECT_EQ(std::tuple(g.NumTurno, g.NumTiro, g.SceltaAttiva, g.CategoriaScelta,
+                       g.board.List1.ListCount()),
             std::tuple(1.0, 1, 0, 0, std::size_t{0}));
   EXPECT_EQ(totals(), "9|9|||9");
 
@@ -187,7 +191,11 @@ TEST_F(ScoringTest, TwoPlayersTakeTurnsOnTheirOwnSheets) {
 }
 
 TEST_F(ScoringTest, LastEntryOfOnePlayerEndsTheGameAgainstTheRecord) {
-  struct Case { std::array<int, 5> dice; const char* sound; const char* record; };
+  struct Case {
+    std::array<int, 5> dice;
+    const char* sound;
+    const char* record;
+  };
   const Case cases[] = {
       {{4, 4, 4, 4, 4}, "fx03.wav", "ANNA 80"},      // 80 equals the record: new holder
       {{3, 3, 3, 3, 3}, "fx10.wav", "CAMPIONE 80"},  // 75: five short
@@ -220,7 +228,12 @@ TEST_F(ScoringTest, LastEntryOfOnePlayerEndsTheGameAgainstTheRecord) {
 }
 
 TEST_F(ScoringTest, LastEntryOfTwoPlayersNamesTheWinner) {
-  struct Case { std::array<int, 5> anna, bruno; const char* banner; const char* sound; const char* record; };
+  struct Case {
+    std::array<int, 5> anna, bruno;
+    const char* banner;
+    const char* sound;
+    const char* record;
+  };
   const Case cases[] = {
       {{4, 4, 4, 4, 4}, {3, 3, 3, 3, 3}, "ANNA", "fx03.wav", "ANNA 80"},
       {{3, 3, 3, 3, 3}, {4, 4, 4, 4, 4}, "BRUNO", "fx03.wav", "BRUNO 80"},
@@ -256,8 +269,8 @@ TEST_F(ScoringTest, LastEntryOfTwoPlayersNamesTheWinner) {
 
 TEST(TieName, JoinsTheLeadingCapitalsOfBothNames) {
   EXPECT_EQ(tieName("ANNA", "BRUNO"), "ANNA-BRUNO");
-  EXPECT_EQ(tieName("ABCDEF", "GHIJK"), "ABCDEF-GHIJK");         // 11 letters fit
-  EXPECT_EQ(tieName("ABCDEF", "GHIJKL"), "ABCDE-GHIJK");         // 12 do not
+  EXPECT_EQ(tieName("ABCDEF", "GHIJK"), "ABCDEF-GHIJK");  // 11 letters fit
+  EXPECT_EQ(tieName("ABCDEF", "GHIJKL"), "ABCDE-GHIJK");  // 12 do not
   EXPECT_EQ(tieName("ABCDEFGHIJ", "KLMNOPQRSTUV"), "ABCDE-KLMNO");
   EXPECT_EQ(tieName("AB CD", "Ugo"), "AB-U");
   EXPECT_EQ(tieName("2PAC", "ZOE"), "-ZOE");

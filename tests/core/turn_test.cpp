@@ -141,8 +141,9 @@ TEST_F(TurnTest, ThirdThrowGathersTheHandInMatOrder) {
   EXPECT_EQ(platform.waitLengths.back(), 1);
   // Slot 0 keeps the held 3; the tray dice fill 1 to 4 by mat position.
   EXPECT_EQ(g.ValoreDado[0], 3);
-  EXPECT_EQ((std::array<int, 4>{g.ValoreDado[1], g.ValoreDado[2], g.ValoreDado[3], g.ValoreDado[4]}),
-            (std::array<int, 4>{2, 4, 3, 6}));
+  EXPECT_EQ(
+      (std::array<int, 4>{g.ValoreDado[1], g.ValoreDado[2], g.ValoreDado[3], g.ValoreDado[4]}),
+      (std::array<int, 4>{2, 4, 3, 6}));
   for (const PictureBox& d : g.board.dado) EXPECT_FALSE(d.visible());
   for (const PictureBox& t : g.board.tieni) EXPECT_TRUE(t.visible());
   EXPECT_EQ(heldDice(g), 0);
@@ -219,7 +220,10 @@ TEST_F(TurnTest, BlinkPhasesLast26And51Ticks) {
   auto runs = [](const std::vector<Color>& seq) {
     std::vector<int> lengths{1};
     for (std::size_t i = 1; i < seq.size(); ++i) {
-      if (seq[i] == seq[i - 1]) ++lengths.back(); else lengths.push_back(1);
+      if (seq[i] == seq[i - 1])
+        ++lengths.back();
+      else
+        lengths.push_back(1);
     }
     return lengths;
   };
