@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 #include "desktop/board_widget.h"
@@ -103,6 +105,19 @@ TEST_F(WindowTest, PointerFollowsWhatLiesUnderIt) {
   EXPECT_EQ(boardWidget().cursor().shape(), Qt::ArrowCursor);
   QTest::mouseMove(&boardWidget(), {100, 500});  // a wood tile
   EXPECT_FALSE(b.pointer().custom);
+}
+
+TEST_F(WindowTest, CategoryNamesExplainThemselves) {
+  Board& b = app->game.board;
+  auto tipAt = [&](const Element& e) {
+    const QPoint at = centre(e);
+    QHelpEvent help(QEvent::ToolTip, at, boardWidget().mapToGlobal(at));
+    QApplication::sendEvent(&boardWidget(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  EXPECT_EQ(tipAt(b.Label4[17]), "");  // a total's title explains nothing
+  EXPECT_EQ(tipAt(b.Label4[9]), "Sequenza di 4. Vale 30 punti.");
+  EXPECT_EQ(tipAt(b.Label4[13]), "Se il totale raggiunge o supera 63. Vale 35 punti.");
 }
 
 TEST_F(WindowTest, ClicksReachTheDiceThroughARealThrow) {
