@@ -39,6 +39,7 @@ int runInGameFigures(int argc, char** argv) {
   window.run([&] { game.Gioca_Click(); });
   game.board.Text1.setText("bench");
   window.run([&] { game.Label1_Click(); });
+  idleCpuPercent(1000);  // the start-of-game sound settles first
   std::printf("  game waiting for a throw    %6.2f %%   (turn timer running)\n",
               idleCpuPercent(5000));
 
@@ -46,6 +47,7 @@ int runInGameFigures(int argc, char** argv) {
   window.run([&] { game.tira_Click(); });
   std::printf("  during one throw            %6.2f %%   (%.0f ms of animation)\n",
               100.0 * (cpuMs() - cpu0) / (monotonicMs() - wall0), monotonicMs() - wall0);
+  idleCpuPercent(1000);
   std::printf("  dice on the tray, waiting   %6.2f %%\n", idleCpuPercent(5000));
 
   std::vector<double> lengths;

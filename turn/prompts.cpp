@@ -59,8 +59,15 @@ void GameWindow::Timer1_Timer() {
 }
 
 // A colour changes on the tick after its counter passes the limit and starts
-// again from 0; until then every tick paints what is already there.
+// again from 0; until then every tick paints what is already there. A frame
+// that is hidden changes nothing the player can see, so only the shown ones
+// count; with none shown the timer may rest for a good while.
 int GameWindow::quietTurnTicks() const {
   auto quiet = [](int counter, int limit) { return counter == 0 ? 0 : limit + 1 - counter; };
-  return std::max(0, std::min(quiet(ContaLampA, 25), quiet(ContaLampTiro, 50)));
+  constexpr int kLongRest = 4000;
+  int ticks = kLongRest;
+  if (board.TiroF.visible()) ticks = std::min(ticks, quiet(ContaLampTiro, 50));
+  const Shape& second = SceltaAttiva == 0 ? board.tieniF29 : board.OKM;
+  if (second.visible()) ticks = std::min(ticks, quiet(ContaLampA, 25));
+  return std::max(0, ticks);
 }
