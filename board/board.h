@@ -34,6 +34,11 @@ class Board {
     setMouseIcon(kHandCursor);
     setMousePointerCustom();
   }
+  // The question arrow over what explains itself with a tip.
+  void showQuestionPointer() {
+    setMouseIcon(kQuestionCursor);
+    setMousePointerCustom();
+  }
   void setMousePointerCustom() { pointer_.custom = true; }
   void setMousePointerStandard() { pointer_.custom = false; }
   void setMouseIcon(int cursorResource) { pointer_.icon = cursorResource; }

@@ -12,14 +12,10 @@ void GameWindow::wireHoverPointers() {
   b.Label2.MouseMove = hand;
   b.Label29.MouseMove = hand;
   for (int k = 0; k < 18; ++k) {
-    if (k <= 13) {
-      b.Label4[k].MouseMove = [&b] {
-        b.setMouseIcon(Board::kQuestionCursor);
-        b.setMousePointerCustom();
-      };
-    } else {
+    if (k <= 13)
+      b.Label4[k].MouseMove = [&b] { b.showQuestionPointer(); };
+    else
       b.Label4[k].MouseMove = standard;
-    }
   }
   for (Label& l : b.Label9) l.MouseMove = [&b] { b.setMousePointerCustom(); };
   for (Label& l : b.Label3) l.MouseMove = standard;

@@ -50,10 +50,11 @@ void BoardWidget::updatePointer() {
   const MousePointer& p = board_.pointer();
   if (p == shownPointer_) return;
   shownPointer_ = p;
-  if (p.custom && p.icon == 101)
-    setCursor(QCursor(QtPlatform::cursorPixmap(101), 12, 1));
-  else if (p.custom && p.icon == 102)
-    setCursor(QCursor(QtPlatform::cursorPixmap(102), 2, 4));
+  // Hot spots: the hand's fingertip, the arrow's tip.
+  if (p.custom && p.icon == Board::kHandCursor)
+    setCursor(QCursor(QtPlatform::cursorPixmap(p.icon), 12, 1));
+  else if (p.custom && p.icon == Board::kQuestionCursor)
+    setCursor(QCursor(QtPlatform::cursorPixmap(p.icon), 2, 4));
   else
     unsetCursor();
 }
