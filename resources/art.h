@@ -14,7 +14,8 @@ QImage tallCredits();        // bitmap108
 QImage creditsBanner();      // bitmap109
 QImage handCursor();         // cursor101, hot spot (12, 1)
 QImage helpCursor();         // cursor102, hot spot (2, 4)
-QImage windowIcon();
+QImage windowIcon();             // 46 x 46
+QImage appIcon(int pixels);      // the same two dice, for the desktop's menus
 
 // A 49 x 49 die picture with a transparent ground, turned by degrees.
 QImage diePicture(int face, int degrees);

@@ -1,9 +1,13 @@
 // Draws every picture and synthesises every sound of the game, at build time.
 //
-//   pentaro-resources ART_DIR DATA_DIR   all pictures, die pictures, sounds,
+//   pentaro-resources ART_DIR DATA_DIR   all pictures, the desktop icons, die
+//                                        pictures, sounds, their fingerprint,
 //                                        and the first record file if missing
+//                                        (in DATA_DIR for the game, in ART_DIR
+//                                        for installing: never a played one)
 //   pentaro-resources --record DATA_DIR  only the record file, if missing
 
+#include <QCryptographicHash>
 #include <QGuiApplication>
 #include <cstdio>
 #include <exception>
@@ -11,6 +15,7 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "media/complement.h"
 #include "resources/art.h"
@@ -22,6 +27,26 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// The data folder's pictures and sounds, with a fingerprint of them all: the
+// launcher compares it with a player's copy to see when they have changed.
+class DataFolder {
+ public:
+  explicit DataFolder(fs::path dir) : dir_(std::move(dir)) {}
+
+  void write(const std::string& name, std::string_view bytes) {
+    writeFile(dir_ / name, bytes);
+    hash_.addData(QByteArrayView(name.data(), qsizetype(name.size() + 1)));  // with its '\0'
+    hash_.addData(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+  }
+  void writeFingerprint() {
+    writeFile(dir_ / "data.sha256", hash_.result().toHex().toStdString() + '\n');
+  }
+
+ private:
+  fs::path dir_;
+  QCryptographicHash hash_{QCryptographicHash::Sha256};
+};
 
 void writeArt(const fs::path& dir) {
   // Each picture is drawn at twice its size for 2x screens ("@2x") and
@@ -44,24 +69,26 @@ void writeArt(const fs::path& dir) {
   save("cursor101", handCursor());
   save("cursor102", helpCursor());
   save("icon", windowIcon());
+  for (int pixels : {16, 32, 48, 64, 128, 256})
+    writeFile(dir / ("appicon-" + std::to_string(pixels) + ".png"), pngBytes(appIcon(pixels)));
 }
 
 // MC + turn in degrees (three digits) + 0 + face, stored complement-coded.
-void writeDice(const fs::path& dir) {
+void writeDice(DataFolder& dir) {
   for (int degrees = 0; degrees < 180; degrees += 30) {
     for (int face = 1; face <= 6; ++face) {
       char name[16];
       std::snprintf(name, sizeof name, "MC%03d0%d.EMX", degrees, face);
-      writeFile(dir / name, complement(pngBytes(diePicture(face, degrees))));
+      dir.write(name, complement(pngBytes(diePicture(face, degrees))));
     }
   }
 }
 
-void writeSounds(const fs::path& dir) {
+void writeSounds(DataFolder& dir) {
   for (int number = 1; number <= kSoundCount; ++number) {
     char name[16];
     std::snprintf(name, sizeof name, "fx%02d.wav", number);
-    writeFile(dir / name, wavFile(soundEffect(number)));
+    dir.write(name, wavFile(soundEffect(number)));
   }
 }
 
@@ -88,9 +115,12 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     writeArt(artDir);
-    writeDice(dataDir);
-    writeSounds(dataDir);
+    DataFolder data(dataDir);
+    writeDice(data);
+    writeSounds(data);
+    data.writeFingerprint();
     writeRecordIfMissing(dataDir);
+    writeRecordIfMissing(artDir);
   } catch (const std::exception& error) {
     std::cerr << "pentaro-resources: " << error.what() << '\n';
     return 1;

@@ -6,10 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-QImage newPicture(int width, int height) {
-  QImage image(qRound(width * kPixelRatio), qRound(height * kPixelRatio),
-               QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(kPixelRatio);
+QImage newPicture(int width, int height, qreal ratio) {
+  QImage image(qRound(width * ratio), qRound(height * ratio), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   return image;
 }
@@ -74,8 +73,8 @@ void blur(QImage& image, int radius) {
 }
 
 QImage softShadow(QSize size1x, const QPainterPath& shape, QPointF offset, double radius,
-                  const QColor& colour) {
-  QImage shadow = newPicture(size1x.width(), size1x.height());
+                  const QColor& colour, qreal ratio) {
+  QImage shadow = newPicture(size1x.width(), size1x.height(), ratio);
   {
     QPainter painter(&shadow);
     prepare(painter);
@@ -83,7 +82,7 @@ QImage softShadow(QSize size1x, const QPainterPath& shape, QPointF offset, doubl
     painter.fillPath(shape, colour);
   }
   // Each pass widens the spread, so a third of the radius per pass.
-  blur(shadow, std::max(1, qRound(radius * kPixelRatio / 3)));
+  blur(shadow, std::max(1, qRound(radius * ratio / 3)));
   return shadow;
 }
 

@@ -13,8 +13,8 @@ class QPainter;
 // that ratio, so painters on them work in the game's 1x coordinates.
 constexpr qreal kPixelRatio = 2.0;
 
-// A transparent picture of the given 1x size.
-QImage newPicture(int width, int height);
+// A transparent picture of the given 1x size, drawn at ratio pixels per unit.
+QImage newPicture(int width, int height, qreal ratio = kPixelRatio);
 
 // Antialiased painter with smooth image scaling.
 void prepare(QPainter& painter);
@@ -30,7 +30,7 @@ void blur(QImage& image, int radius);
 
 // A soft shadow of shape, drawn into a transparent picture of size1x.
 QImage softShadow(QSize size1x, const QPainterPath& shape, QPointF offset, double radius,
-                  const QColor& colour);
+                  const QColor& colour, qreal ratio = kPixelRatio);
 
 // Serif face used for all lettering; DejaVu comes with Qt on Debian.
 QFont letteringFont(double pixelSize, bool bold, double spacing = 0);
