@@ -1,20 +1,55 @@
-# Sourced by ./run and ./test: installs what is missing on Debian 12, then
-# builds the game into build/ (the ready-to-run game folder is build/game).
+# Sourced by ./run (with "play") and ./test (with "test"), from the top of the
+# clone: installs what is missing on Debian 12, then builds into build/.
+# The build's own game folder is build/game; ./run starts the game through
+# build/games/pentaro, which plays in the player's own folder.
 
-packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev xvfb xauth
-          fonts-liberation2)
+play_packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-liberation2)
+test_packages=(libgtest-dev xvfb xauth desktop-file-utils appstream dpkg-dev file)
 
+packages=("${play_packages[@]}")
+[ "${1-}" = test ] && packages+=("${test_packages[@]}")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
+  sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo > /dev/null; then
+      echo "PENTARO needs these packages, which are not installed: ${missing[*]}" >&2
+      echo "Install them as root (su asks for root's password), then start $0 again:" >&2
+      echo "    su -c 'apt-get update && apt-get install --no-install-recommends ${missing[*]}'" >&2
+      exit 1
+    fi
+    sudo=(sudo)
+  fi
   echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# A build folder made for a clone in another place cannot be reused: it is
+# set aside (with any record played in its game folder, which the player's
+# own folder takes over if it has none) and the game is built afresh.
+if [ -f build/CMakeCache.txt ]; then
+  made_for=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' build/CMakeCache.txt)
+  if [ "$(realpath -m -- "$made_for")" != "$(pwd -P)" ]; then
+    aside=build.moved
+    n=1
+    while [ -e "$aside" ]; do aside=build.moved.$((n++)); done
+    echo "build/ was made for the clone in $made_for: set aside as $aside, building afresh."
+    mv build "$aside"
+    if [ -f "$aside/game/Dati/MCRC00.RCX" ]; then
+      mkdir -p build/game/Dati
+      cp "$aside/game/Dati/MCRC00.RCX" build/game/Dati/
+    fi
+  fi
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build -j "$(nproc)"
+if [ "${1-}" = test ]; then
+  cmake --build build -j "$(nproc)"
+else
+  cmake --build build -j "$(nproc)" --target pentaro
+fi

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# cmake --install lays out a complete game that a menu, a software centre and
+# man accept. Usage: install_test.sh BUILD_DIR
+source "$(dirname "$0")/checks.sh"
+cmake --install "$1" --prefix "$scratch/prefix" > /dev/null
+check_installed_tree "$scratch/prefix"
+grep -qx "Exec=$scratch/prefix/games/pentaro" \
+  "$scratch/prefix/share/applications/org.example.pentaro.desktop" ||
+  fail "menu entry does not start the installed launcher"

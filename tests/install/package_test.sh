@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# cpack makes a Debian package of the installed tree under /usr, with its
+# dependencies. Usage: package_test.sh BUILD_DIR VERSION
+source "$(dirname "$0")/checks.sh"
+version=$2
+arch=$(dpkg --print-architecture)
+(cd "$1" && cpack -G DEB -B "$scratch" > "$scratch/cpack.log") ||
+  fail "cpack: $(cat "$scratch/cpack.log")"
+deb=$scratch/pentaro_${version}_$arch.deb
+[ -f "$deb" ] || fail "no $deb: $(ls "$scratch")"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = pentaro ] || fail "package name"
+[ "$(field Version)" = "$version" ] || fail "version $(field Version)"
+[ "$(field Architecture)" = "$arch" ] || fail "architecture"
+[ "$(field Section)" = games ] || fail "section"
+depends=$(field Depends)
+for library in libqt6widgets6 libqt6multimedia6 libqt6gui6 libstdc++6 fonts-liberation2; do
+  [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
+done
+dpkg-deb -I "$deb" > /dev/null || fail "control data unreadable"
+
+contents=$(dpkg-deb -c "$deb")
+! grep -v ' root/root ' <<< "$contents" || fail "files not owned by root"
+grep -q ' \./usr/games/pentaro$' <<< "$contents" || fail "launcher not in /usr/games"
+! grep -v ' \./usr/' <<< "$contents" || fail "files outside /usr"
+
+dpkg-deb -x "$deb" "$scratch/root"
+check_installed_tree "$scratch/root/usr"
+grep -qx 'Exec=/usr/games/pentaro' "$scratch/root/usr/share/applications/org.example.pentaro.desktop" ||
+  fail "menu entry does not start /usr/games/pentaro"
