@@ -35,9 +35,9 @@ BoardWidget::BoardWidget(Board& board, std::function<void(const std::function<vo
 }
 
 QRect BoardWidget::toPixels(const Rect& t) {
-  const int k = Board::kTwipsPerPixel;
-  auto down = [k](int v) { return static_cast<int>(std::floor(v / double(k))); };
-  auto up = [k](int v) { return static_cast<int>(std::ceil(v / double(k))); };
+  constexpr double k = Board::kTwipsPerPixel;
+  auto down = [](int v) { return static_cast<int>(std::floor(v / k)); };
+  auto up = [](int v) { return static_cast<int>(std::ceil(v / k)); };
   const int l = down(t.left), top = down(t.top);
   return QRect(l, top, up(t.right()) - l, up(t.bottom()) - top);
 }

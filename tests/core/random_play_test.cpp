@@ -57,9 +57,7 @@ class RandomPlay : public GameTest {
       }
       case 4: {  // a name
         if (!b.Text1.visible()) break;
-        const char* names[] = {"", "   ", "ugo", "Maria Rosa",
-                               "\xC3\x91"
-                               "and\xC3\xBA"};
+        const char* names[] = {"", "   ", "ugo", "Maria Rosa", "\303\221and\303\272"};
         b.Text1.setText(names[rng() % 5]);
         int key = 13;
         game->Text1_KeyPress(key);
