@@ -122,6 +122,14 @@ void Board::layOut() {
   looks(OK, 12, true, colors::white, "ACCETTA");
   add(OKM, "OKM", {8280, 2100, 1335, 375}, false);
   OKM.initFill(Color{255, 255, 192});
+  // "FERMATI" reaches one column into the first hold slot: the held die lies
+  // over it there, so a click on the die's edge takes the die.
+  for (int k = 0; k < 5; ++k) {
+    add(filtroT[k], indexed("filtroT", k), {6000 + 600 * k, 960, 735, 735}, false);
+    selectionMark(filtroT[k]);
+  }
+  for (int k = 0; k < 5; ++k)
+    add(tieni[k], indexed("tieni", k), {6000 + 600 * k, 960, 735, 735}, true);
   add(Label29, "Label29", {4440, 1320, 1575, 375}, false);
   looks(Label29, 12, true, colors::white, "FERMATI");
   add(tieniF29, "tieniF29", {4500, 1305, 1335, 375}, false);
@@ -135,12 +143,6 @@ void Board::layOut() {
   add(tieniF, "tieniF", {4515, 795, 1335, 375}, true);
   tieniF.initFill(colors::red);
 
-  for (int k = 0; k < 5; ++k) {
-    add(filtroT[k], indexed("filtroT", k), {6000 + 600 * k, 960, 735, 735}, false);
-    selectionMark(filtroT[k]);
-  }
-  for (int k = 0; k < 5; ++k)
-    add(tieni[k], indexed("tieni", k), {6000 + 600 * k, 960, 735, 735}, true);
   add(tappeto, "tappeto", {5880, 840, 3135, 735}, true);
   decoration("Shape4", {5400, 720, 5655, 1215}, colors::green);
 

@@ -1,5 +1,6 @@
 #include "desktop/board_widget.h"
 
+#include <QCursor>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -171,20 +172,23 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
   Element* e = event->button() == Qt::LeftButton ? elementAt(event->position().toPoint()) : nullptr;
   Element* pressed = std::exchange(pressed_, nullptr);
-  if (e && e == pressed && e->Click) run_(e->Click);
+  if (!e || e != pressed || !e->Click) return;
+  run_(e->Click);
+  // The pointer shows what the click left under it (a box just filled, the
+  // last entry of a game) without waiting for the mouse to move again.
+  const QPoint at = mapFromGlobal(QCursor::pos());
+  if (!rect().contains(at)) return;
+  if (Element* now = elementAt(at); now && now->MouseMove) run_(now->MouseMove);
 }
 
-// The second press of a double click: the element's double-click handler if
-// it has one, otherwise a click like any other.
+// The second press of a double click goes to the element's double-click
+// handler, if it has one, and is never a second click: a quick double click
+// on a die must not select it and let it go again.
 void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  pressed_ = nullptr;
   if (event->button() != Qt::LeftButton) return;
   Element* e = elementAt(event->position().toPoint());
-  if (e && e->DblClick) {
-    pressed_ = nullptr;
-    run_(e->DblClick);
-  } else {
-    pressed_ = e;
-  }
+  if (e && e->DblClick) run_(e->DblClick);
 }
 
 bool BoardWidget::event(QEvent* event) {

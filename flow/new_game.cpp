@@ -54,6 +54,7 @@ void GameWindow::Gioca_Click() {
     b.filtro[i].Hide();
     const int k = i - 13;
     Tenuto[k] = false;
+    PosDado[k].reset();  // else the first throw would keep off the last game's places
     b.tieni[k].Hide();
     b.filtroT[k].Hide();
   }

@@ -1,9 +1,10 @@
 #include "flow/game_window.h"
-#include "flow/number_text.h"
 
-// While a category may be chosen, the hand shows over the boxes that read 0.
+// The hand shows over the boxes a click would fill now: free boxes while a
+// category may be chosen in a game still going. A box that reads "0" is used,
+// and after the end of a game or an abort no box takes anything.
 void GameWindow::PUNTI_MouseMove(int Index) {
-  if (SceltaAttiva != 1 || readLeadingNumber(board.PUNTI[Index].caption()) != 0) {
+  if (!turnInputOpen() || SceltaAttiva != 1 || !board.PUNTI[Index].caption().empty()) {
     board.setMousePointerStandard();
     return;
   }

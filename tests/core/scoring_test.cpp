@@ -277,7 +277,7 @@ TEST(TieName, JoinsTheLeadingCapitalsOfBothNames) {
   EXPECT_EQ(tieName("ABCDEFGHIJKLMNOP", ""), "ABCDE-");
 }
 
-TEST_F(ScoringTest, PointerShowsTheHandOverBoxesStillWorthNothing) {
+TEST_F(ScoringTest, PointerShowsTheHandOnlyOverBoxesAClickWouldFill) {
   GameWindow& g = started();
   lay({"", "", "", "0", "", "12", "", "", "", "", "", "", ""});
   auto hand = [&] { return g.board.pointer().custom && g.board.pointer().icon == 101; };
@@ -288,13 +288,36 @@ TEST_F(ScoringTest, PointerShowsTheHandOverBoxesStillWorthNothing) {
   EXPECT_TRUE(hand());
   g.PUNTI_MouseMove(5);
   EXPECT_FALSE(g.board.pointer().custom);
-  g.PUNTI_MouseMove(3);
-  EXPECT_TRUE(hand());
+  g.PUNTI_MouseMove(0);
+  g.PUNTI_MouseMove(3);  // used, though worth nothing: a click is refused
+  EXPECT_FALSE(g.board.pointer().custom);
+  g.PUNTI_MouseMove(0);
   g.TPS_MouseMove(1);
   EXPECT_FALSE(g.board.pointer().custom);
-  g.PUNTI_MouseMove(3);
+  g.PUNTI_MouseMove(0);
   g.TOTALE_Click();
   EXPECT_FALSE(g.board.pointer().custom);
+
+  // Abandoned while choosing: the empty boxes of the resting board take nothing.
+  g.basta_Click();
+  g.PUNTI_MouseMove(0);
+  EXPECT_FALSE(g.board.pointer().custom);
+  g.PUNTI_Click(0);
+  EXPECT_EQ(g.board.PUNTI[0].caption(), "");
+
+  // After the last entry no box takes the hand, not even one that reads 0.
+  GameWindow& last = started();
+  lay(kAllButChance);
+  last.NumTurno = 12;
+  deal({1, 1, 2, 2, 3});
+  last.PUNTI_MouseMove(12);
+  EXPECT_TRUE(last.board.pointer().custom);
+  last.PUNTI_Click(12);
+  ASSERT_TRUE(last.board.GameOver2.visible());
+  for (int k : {12, 6}) {
+    last.PUNTI_MouseMove(k);
+    EXPECT_FALSE(last.board.pointer().custom) << k;
+  }
 }
 
 }  // namespace

@@ -248,6 +248,20 @@ TEST_F(TurnTest, QuietTickDrawsNothing) {
   EXPECT_TRUE(g.board.takeDirty().empty());
 }
 
+TEST_F(TurnTest, NewGameForgetsWhereTheLastGameHeldItsDice) {
+  GameWindow& g = started();
+  throwOnto({1, 3, 5, 7, 9});
+  hold({7, 3});
+  g.basta_Click();
+  g.Gioca_Click();
+  g.board.Text1.setText("anna");
+  g.Label1_Click();
+  for (const auto& place : g.PosDado) EXPECT_FALSE(place);
+  // The first throw may land where the abandoned game's held dice came from.
+  throwOnto({7, 3, 0, 1, 2});
+  for (int p : {7, 3, 0, 1, 2}) EXPECT_TRUE(g.Occupato[p]) << p;
+}
+
 TEST_F(TurnTest, AbortDuringTheRollStopsTheThrow) {
   GameWindow& g = started();
   platform.duringWait = [&] { g.basta_Click(); };

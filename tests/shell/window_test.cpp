@@ -45,6 +45,13 @@ class WindowTest : public ::testing::Test {
       if (a->text() == caption) return a;
     return nullptr;
   }
+  // A double click as the window system delivers one: press, release, press
+  // (reported as the double click), release.
+  void doubleClick(QPoint boardPixel) {
+    QWidget& window = app->window;
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
+                       boardWidget().mapTo(&window, boardPixel));
+  }
   void startGame(const char* name) {
     menuAction("Inizia")->trigger();
     QTest::keyClicks(app->window.nameField(), name);
@@ -135,6 +142,57 @@ TEST_F(WindowTest, ClicksReachTheDiceThroughARealThrow) {
   QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, centre(b.Label2));
   EXPECT_TRUE(b.tieni[0].visible());
   EXPECT_FALSE(b.dado[die].visible());
+}
+
+TEST_F(WindowTest, DoubleClicksAndTheEdgeOfTheHoldRowThroughATurn) {
+  Board& b = app->game.board;
+  GameWindow& g = app->game;
+  startGame("ugo");
+  QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, centre(b.tira));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return g.NumTiro == 2 && !g.turnBusy(); }, 5000));
+
+  // A die double-clicked is selected once, not selected and let go again.
+  int die = 0;
+  while (!b.dado[die].visible()) ++die;
+  doubleClick(centre(b.dado[die]));
+  EXPECT_TRUE(b.filtro[die].visible());
+  // The cup is the one element that answers a double click.
+  doubleClick(BoardWidget::toPixels(b.Image2.windowRect()).topLeft() + QPoint(20, 20));
+  EXPECT_FALSE(b.Image2.picture());
+  ASSERT_TRUE(b.Image3.picture());
+  EXPECT_EQ(b.Image3.picture()->source, "bitmap 103");
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.Label2.visible(); }, 2000));
+  QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, centre(b.Label2));
+  ASSERT_TRUE(b.tieni[0].visible());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.Label29.visible(); }, 2000));
+  // "FERMATI" reaches into the held die's first column: the die takes it.
+  const QPoint sharedColumn(BoardWidget::toPixels(b.tieni[0].windowRect()).left(),
+                            BoardWidget::toPixels(b.Label29.windowRect()).center().y());
+  ASSERT_TRUE(BoardWidget::toPixels(b.Label29.windowRect()).contains(sharedColumn));
+  QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, sharedColumn);
+  EXPECT_TRUE(b.filtroT[0].visible());
+  EXPECT_EQ(g.SceltaAttiva, 0);
+
+  QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, centre(b.Label29));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return g.SceltaAttiva == 1 && !g.turnBusy(); }, 3000));
+
+  // A free box double-clicked takes the hand once: no second click to be
+  // refused with the "used box" sound. The hand gives way to the arrow at
+  // once, the box being used now.
+  int clicks = 0;
+  b.PUNTI[12].Click = [&, click = b.PUNTI[12].Click] {
+    ++clicks;
+    click();
+  };
+  QTest::mouseMove(&boardWidget(), centre(b.PUNTI[12]));
+  EXPECT_TRUE(b.pointer().custom);
+  doubleClick(centre(b.PUNTI[12]));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(g.CategoriaScelta, 13);
+  EXPECT_FALSE(b.PUNTI[12].caption().empty());
+  EXPECT_FALSE(b.pointer().custom);
+  EXPECT_EQ(boardWidget().cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(WindowTest, ClosingDuringTheRollEndsCleanly) {
