@@ -3,11 +3,15 @@
 //   CPU at rest, while a game waits for the player and during a throw,
 //   the real length of a 0.1 s wait, and the cost of painting the board.
 // Needs a display (run it under xvfb-run on a headless machine).
+//
+// With "--games N" it plays N whole games in one process instead and prints
+// the memory after 10, every 100 and N games (QT_QPA_PLATFORM=offscreen will do).
 
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -47,8 +51,14 @@ int main(int argc, char** argv) {
     return runFirstFrameChild(argc, argv, true);
   }
 
-  const std::string self = argv[0];
   const QString folder = makeGameFolder();
+  if (argc >= 2 && std::strcmp(argv[1], "--games") == 0) {
+    const int games = argc >= 3 ? std::max(10, std::atoi(argv[2])) : 200;
+    if (chdir(folder.toLocal8Bit().constData()) != 0) return 1;
+    return runLongSession(argc, argv, games);
+  }
+
+  const std::string self = argv[0];
   const int runs = 15;
   std::vector<double> emptyMs, gameMs, emptyMiB, gameMiB;
   spawn(self + " --child-empty");  // warm the file cache for both

@@ -35,3 +35,6 @@ int runFirstFrameChild(int argc, char** argv, bool game);
 
 // Figures measured inside one running game.
 int runInGameFigures(int argc, char** argv);
+
+// Memory after many whole games played in one process.
+int runLongSession(int argc, char** argv, int games);

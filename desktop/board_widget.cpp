@@ -60,17 +60,18 @@ void BoardWidget::updatePointer() {
     unsetCursor();
 }
 
-const QPixmap& BoardWidget::scaled(const QPixmap& source, QSize size) {
-  const QString key =
-      QStringLiteral("%1-%2x%3").arg(source.cacheKey()).arg(size.width()).arg(size.height());
-  auto it = scaledCache_.find(key);
-  if (it == scaledCache_.end()) {
-    const qreal dpr = devicePixelRatioF();
-    QPixmap p = source.scaled(size * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    p.setDevicePixelRatio(dpr);
-    it = scaledCache_.insert(key, p);
+// One scaled copy per stretched element, made again only when its picture or
+// size changes: pictures decoded anew every turn leave nothing behind.
+const QPixmap& BoardWidget::scaled(const Element& element, const QPixmap& source, QSize size) {
+  ScaledPicture& s = scaledCache_[&element];
+  const qreal dpr = devicePixelRatioF();
+  if (s.sourceKey != source.cacheKey() || s.size != size || s.pixmap.devicePixelRatio() != dpr) {
+    s.pixmap = source.scaled(size * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    s.pixmap.setDevicePixelRatio(dpr);
+    s.sourceKey = source.cacheKey();
+    s.size = size;
   }
-  return *it;
+  return s.pixmap;
 }
 
 void BoardWidget::paintElement(QPainter& p, const Element& e, const QRect& area) {
@@ -112,7 +113,7 @@ void BoardWidget::paintElement(QPainter& p, const Element& e, const QRect& area)
       p.save();
       p.setClipRect(toPixels(e.windowRect()), Qt::IntersectClip);
       if (pic.stretch)
-        p.drawPixmap(r.topLeft(), scaled(qp->pixmap, r.size()));
+        p.drawPixmap(r.topLeft(), scaled(e, qp->pixmap, r.size()));
       else
         p.drawPixmap(r.topLeft(), qp->pixmap);
       p.restore();

@@ -37,11 +37,17 @@ class BoardWidget : public QWidget {
 
  private:
   void paintElement(QPainter& p, const Element& e, const QRect& area);
-  const QPixmap& scaled(const QPixmap& source, QSize size);
+  const QPixmap& scaled(const Element& element, const QPixmap& source, QSize size);
+
+  struct ScaledPicture {
+    qint64 sourceKey = 0;
+    QSize size;
+    QPixmap pixmap;
+  };
 
   Board& board_;
   std::function<void(const std::function<void()>&)> run_;
   Element* pressed_ = nullptr;
   MousePointer shownPointer_;
-  QHash<QString, QPixmap> scaledCache_;
+  QHash<const Element*, ScaledPicture> scaledCache_;
 };

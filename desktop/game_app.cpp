@@ -4,7 +4,13 @@
 #include <QScreen>
 
 // The data folder is found under the folder the game was started from.
-GameApp::GameApp() : game(platform, QDir::currentPath().toStdString()), window(game, platform) {}
+GameApp::GameApp() : GameApp(std::make_unique<QtPlatform>()) {}
+
+GameApp::GameApp(std::unique_ptr<QtPlatform> own)
+    : ownPlatform_(std::move(own)),
+      platform(*ownPlatform_),
+      game(platform, QDir::currentPath().toStdString()),
+      window(game, platform) {}
 
 void GameApp::start() {
   game.Form_Load();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "desktop/main_window.h"
 #include "desktop/qt_platform.h"
 #include "flow/game_window.h"
@@ -9,9 +11,15 @@
 class GameApp {
  public:
   GameApp();
+  // A benchmark may bring a platform of its own (one whose waits are quick).
+  explicit GameApp(std::unique_ptr<QtPlatform> platform);
   void start();
 
-  QtPlatform platform;
+ private:
+  std::unique_ptr<QtPlatform> ownPlatform_;
+
+ public:
+  QtPlatform& platform;
   GameWindow game;
   MainWindow window;
 };
