@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QToolTip>
 #include <cmath>
+#include <utility>
 
 #include "desktop/qt_platform.h"
 
@@ -62,16 +63,24 @@ void BoardWidget::updatePointer() {
 
 // One scaled copy per stretched element, made again only when its picture or
 // size changes: pictures decoded anew every turn leave nothing behind.
+// Elements showing the same picture at the same size share one copy.
 const QPixmap& BoardWidget::scaled(const Element& element, const QPixmap& source, QSize size) {
-  ScaledPicture& s = scaledCache_[&element];
   const qreal dpr = devicePixelRatioF();
-  if (s.sourceKey != source.cacheKey() || s.size != size || s.pixmap.devicePixelRatio() != dpr) {
-    s.pixmap = source.scaled(size * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    s.pixmap.setDevicePixelRatio(dpr);
-    s.sourceKey = source.cacheKey();
-    s.size = size;
-  }
-  return s.pixmap;
+  auto fits = [&](const ScaledPicture& s) {
+    return s.sourceKey == source.cacheKey() && s.size == size && s.pixmap.devicePixelRatio() == dpr;
+  };
+  ScaledPicture& slot = scaledCache_[&element];
+  if (fits(slot)) return slot.pixmap;
+  for (const ScaledPicture& other : std::as_const(scaledCache_))
+    if (fits(other)) {
+      slot = other;
+      return slot.pixmap;
+    }
+  slot.pixmap = source.scaled(size * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  slot.pixmap.setDevicePixelRatio(dpr);
+  slot.sourceKey = source.cacheKey();
+  slot.size = size;
+  return slot.pixmap;
 }
 
 void BoardWidget::paintElement(QPainter& p, const Element& e, const QRect& area) {
