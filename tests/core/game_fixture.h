@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -17,8 +18,10 @@ class GameTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    // The process id keeps runs from several checkouts on one machine apart.
     folder = std::filesystem::temp_directory_path() /
-             ("pentaro-" + std::string(info->test_suite_name()) + "-" + info->name());
+             ("pentaro-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" +
+              info->name());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder / "Dati");
     for (const char* rotation : {"000", "030", "060", "090", "120", "150"})
