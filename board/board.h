@@ -4,6 +4,7 @@
 #include <deque>
 #include <vector>
 
+#include "board/assets.h"
 #include "board/elements.h"
 
 // The game window's elements under their own names, their overlap order and
@@ -25,18 +26,15 @@ class Board {
   std::vector<Rect> takeDirty();
   void markDirty(const Rect& windowRect);
 
-  static constexpr int kHandCursor = 101;
-  static constexpr int kQuestionCursor = 102;
-
   const MousePointer& pointer() const { return pointer_; }
   // The hand over what acts when clicked.
   void showHandPointer() {
-    setMouseIcon(kHandCursor);
+    setMouseIcon(cursor::kHand);
     setMousePointerCustom();
   }
   // The question arrow over what explains itself with a tip.
   void showQuestionPointer() {
-    setMouseIcon(kQuestionCursor);
+    setMouseIcon(cursor::kQuestion);
     setMousePointerCustom();
   }
   void setMousePointerCustom() { pointer_.custom = true; }
@@ -66,10 +64,10 @@ class Board {
   Label PLAYER;
 
   // Dice: the tray, the hold row, their selection marks.
-  std::array<PictureBox, 18> dado;
-  std::array<Shape, 18> filtro;
-  std::array<PictureBox, 5> tieni;
-  std::array<Shape, 5> filtroT;
+  std::array<PictureBox, kTrayPlaces> dado;
+  std::array<Shape, kTrayPlaces> filtro;
+  std::array<PictureBox, kDice> tieni;
+  std::array<Shape, kDice> filtroT;
 
   PictureBox Image1, Image2, Image3, Image5, tappeto, iom;
   std::array<PictureBox, 2> io2;
@@ -77,7 +75,7 @@ class Board {
 
   // The score card and what lies on it.
   Panel Frame1;
-  std::array<Label, 13> PUNTI;
+  std::array<Label, kCategories> PUNTI;
   std::array<Label, 2> TPS;
   Label TPI, TOTALE, PREMIO;
   std::array<Label, 18> Label4;

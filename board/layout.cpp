@@ -164,11 +164,11 @@ void Board::layOut() {
   add(Image2, "Image2", {0, 4460, 3975, 4095}, true);
   add(Image1, "Image1", {300, 0, 4455, 3975}, true);
 
-  const int tileLeft[6] = {0, 0, 4200, 4200, 8400, 8400};
-  const int tileTop[6] = {4320, 0, -240, 4320, -240, 4320};
+  const Rect tiles[6] = {{0, 4320, 4215, 4575},    {0, 0, 4215, 4335},
+                         {4200, -240, 4215, 4575}, {4200, 4320, 4215, 4575},
+                         {8400, -240, 4215, 4575}, {8400, 4320, 4215, 4575}};
   for (int k = 0; k < 6; ++k) {
-    add(sfondo[k], indexed("sfondo", k), {tileLeft[k], tileTop[k], 4215, k == 1 ? 4335 : 4575},
-        true);
+    add(sfondo[k], indexed("sfondo", k), tiles[k], true);
     sfondo[k].stretch = true;
   }
 
@@ -209,36 +209,37 @@ void Board::layOut() {
   decoration("Shape12(0)", {1920, 0, 735, 2655}, std::nullopt, card);
   decoration("Shape12(5)", {1920, 2760, 735, 3855}, std::nullopt, card);
 
+  // The names of the categories, the bonus and the totals, each with its tip.
   struct Category {
     const char* caption;
-    int top;
+    int top, width, height;
+    bool bold;
     const char* tip;
   };
   const Category categories[18] = {
-      {"ASSI", 390, "Somma solo gli Assi."},
-      {"DUE", 630, "Somma solo i Due."},
-      {"TRE", 870, "Somma solo i Tre."},
-      {"QUATTRO", 1110, "Somma solo i Quattro."},
-      {"CINQUE", 1350, "Somma solo i Cinque."},
-      {"SEI", 1590, "Somma solo i Sei."},
-      {"\"3 di un tipo\"", 3150, "Somma tutti i dadi"},
-      {"\"4 di un tipo\"", 3390, "Somma tutti i dadi"},
-      {"Full", 3630, "Vale 25 punti"},
-      {"Scala Minima", 3870, "Sequenza di 4. Vale 30 punti."},
-      {"Scala Massima", 4110, "Sequenza di 5. Vale 40 punti."},
-      {"Pentaro", 4350, "5 di un tipo. Vale 50 punti"},
-      {"Chance", 4590, "Segna il totale dei 5 dadi."},
-      {"PREMIO", 1890, "Se il totale raggiunge o supera 63. Vale 35 punti."},
-      {"TOTALE PARTE SUPERIORE", 2190, ""},
-      {"TOTALE PARTE INFERIORE", 4840, ""},
-      {"TOTALE PARTE SUPERIORE", 5320, ""},
-      {"TOTALE GENERALE", 6120, ""}};
+      {"ASSI", 390, 1695, 255, false, "Somma solo gli Assi."},
+      {"DUE", 630, 1695, 255, false, "Somma solo i Due."},
+      {"TRE", 870, 1695, 255, false, "Somma solo i Tre."},
+      {"QUATTRO", 1110, 1695, 255, false, "Somma solo i Quattro."},
+      {"CINQUE", 1350, 1695, 255, false, "Somma solo i Cinque."},
+      {"SEI", 1590, 1695, 255, false, "Somma solo i Sei."},
+      {"\"3 di un tipo\"", 3150, 1695, 255, false, "Somma tutti i dadi"},
+      {"\"4 di un tipo\"", 3390, 1695, 165, false, "Somma tutti i dadi"},
+      {"Full", 3630, 1695, 165, false, "Vale 25 punti"},
+      {"Scala Minima", 3870, 1695, 165, false, "Sequenza di 4. Vale 30 punti."},
+      {"Scala Massima", 4110, 1695, 165, false, "Sequenza di 5. Vale 40 punti."},
+      {"Pentaro", 4350, 1695, 165, false, "5 di un tipo. Vale 50 punti"},
+      {"Chance", 4590, 1695, 165, false, "Segna il totale dei 5 dadi."},
+      {"PREMIO", 1890, 1215, 255, true, "Se il totale raggiunge o supera 63. Vale 35 punti."},
+      {"TOTALE PARTE SUPERIORE", 2190, 1695, 375, true, ""},
+      {"TOTALE PARTE INFERIORE", 4840, 1695, 375, true, ""},
+      {"TOTALE PARTE SUPERIORE", 5320, 1695, 375, true, ""},
+      {"TOTALE GENERALE", 6120, 1815, 375, true, ""}};
   for (int k = 0; k < 18; ++k) {
-    const int width = k == 17 ? 1815 : k == 13 ? 1215 : 1695;
-    const int height = (k >= 7 && k <= 12) ? 165 : k >= 14 ? 375 : 255;
-    add(Label4[k], indexed("Label4", k), {120, categories[k].top, width, height}, true, card);
-    looks(Label4[k], 8.25, k >= 13, colors::black, categories[k].caption, Label::Align::Left);
-    Label4[k].tip = categories[k].tip;
+    const Category& c = categories[k];
+    add(Label4[k], indexed("Label4", k), {120, c.top, c.width, c.height}, true, card);
+    looks(Label4[k], 8.25, c.bold, colors::black, c.caption, Label::Align::Left);
+    Label4[k].tip = c.tip;
   }
 
   for (int k = 0; k < 6; ++k) {

@@ -52,13 +52,12 @@ void BoardWidget::updatePointer() {
   const MousePointer& p = board_.pointer();
   if (p == shownPointer_) return;
   shownPointer_ = p;
-  // Hot spots: the hand's fingertip, the arrow's tip.
-  if (p.custom && p.icon == Board::kHandCursor)
-    setCursor(QCursor(QtPlatform::cursorPixmap(p.icon), 12, 1));
-  else if (p.custom && p.icon == Board::kQuestionCursor)
-    setCursor(QCursor(QtPlatform::cursorPixmap(p.icon), 2, 4));
-  else
+  if (p.custom && (p.icon == cursor::kHand || p.icon == cursor::kQuestion)) {
+    const cursor::HotSpot at = cursor::hotSpot(static_cast<cursor::Number>(p.icon));
+    setCursor(QCursor(QtPlatform::cursorPixmap(p.icon), at.x, at.y));
+  } else {
     unsetCursor();
+  }
 }
 
 // One scaled copy per stretched element, made again only when its picture or

@@ -16,6 +16,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "board/assets.h"
+
 namespace {
 
 // Die pictures are made at twice their size.
@@ -79,8 +81,9 @@ double QtPlatform::random() { return std::generate_canonical<double, 32>(random_
 PictureRef QtPlatform::loadBitmap(int resource) {
   PictureRef& slot = bitmaps_[resource];
   if (!slot) {
-    slot = std::make_shared<QtPicture>("bitmap " + std::to_string(resource),
-                                       artPixmap(QString("bitmap%1").arg(resource)));
+    slot =
+        std::make_shared<QtPicture>("bitmap " + std::to_string(resource),
+                                    artPixmap(QString::fromStdString(bitmap::fileName(resource))));
   }
   return slot;
 }
@@ -135,5 +138,5 @@ void QtPlatform::fatal(const std::string& title, const std::string& text) {
 }
 
 QPixmap QtPlatform::cursorPixmap(int resource) {
-  return artPixmap(QString("cursor%1").arg(resource));
+  return artPixmap(QString::fromStdString(cursor::fileName(resource)));
 }

@@ -13,7 +13,7 @@ void GameWindow::basta_Click() {
   b.Timer2.Enabled = false;
   resetMenu();
   NumGiocatori = 1;
-  Giocatore = 0;
+  Giocatore = giocatore::kAloneOrFirstName;
   for (Element* e : std::initializer_list<Element*>{&b.OK, &b.OKM, &b.tira, &b.TiroF, &b.Label2,
                                                     &b.Label29, &b.tieniF, &b.tieniF29})
     e->Hide();
@@ -39,5 +39,5 @@ void GameWindow::basta_Click() {
 // Double-clicking the cup puts the lid over the tray for the rest of the run.
 void GameWindow::Image2_DblClick() {
   board.Image2.setPicture(nullptr);
-  board.Image3.setPicture(platform_.loadBitmap(103));
+  board.Image3.setPicture(platform_.loadBitmap(bitmap::kClosedTray));
 }

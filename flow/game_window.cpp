@@ -10,7 +10,9 @@ std::string GameWindow::dataPath(const std::string& file) const {
   return workingFolder_ + "/Dati/" + file;
 }
 
-void GameWindow::play(const std::string& effect) { platform_.playSound(dataPath(effect)); }
+void GameWindow::play(sound::Effect effect) {
+  platform_.playSound(dataPath(sound::fileName(effect)));
+}
 
 void GameWindow::abandonWaits() {
   ++gameSerial_;

@@ -4,8 +4,42 @@
 #include <optional>
 #include <string>
 
+#include "board/assets.h"
 #include "board/board.h"
 #include "flow/platform.h"
+
+// Values of GameWindow::Giocatore, the phase of the player on turn.
+namespace giocatore {
+enum : int {
+  kAloneOrFirstName = 0,  // a game for one; in a game for two, the first name being typed
+  kFirstOfTwo = 1,        // player 1 on turn (or the second name being typed)
+  kSecondOfTwo = 2,       // player 2 on turn
+};
+}  // namespace giocatore
+
+// Values of GameWindow::Destinazione: where Decrypt shows the picture.
+namespace destinazione {
+enum : int {
+  kTray = 0,        // the die dado(pos) on the tray
+  kHoldRow = 1,     // the held die tieni(pos)
+  kMiniature = 99,  // the die face mini(pos) of the score sheet
+};
+}  // namespace destinazione
+
+// GameWindow::NumTurno counts whole turns of a game for one and half turns
+// of a game for two; the last entry is made at these counts.
+namespace numTurno {
+inline constexpr double kStepAlone = 1;
+inline constexpr double kStepOfTwo = 0.5;
+inline constexpr double kLastAlone = 12;
+inline constexpr double kLastOfTwo = 12.5;
+}  // namespace numTurno
+
+// The turn timer blinks the throw frame every kBlinkTiro + 1 ticks and the
+// stop or accept frame every kBlinkA + 1: a counter that passes its limit
+// flips the phase and starts again from 0.
+inline constexpr int kBlinkTiro = 50;
+inline constexpr int kBlinkA = 25;
 
 // The game window: the whole game state, the board, and every handler and
 // procedure of the game under its own name. The handlers are defined in the
@@ -17,40 +51,63 @@ class GameWindow {
   GameWindow(const GameWindow&) = delete;
   GameWindow& operator=(const GameWindow&) = delete;
 
+  // Every element of the window; the score sheet on turn is its PUNTI captions.
   Board board;
 
-  // ---- Game and players
+  // ---- Game and players: set by the menu and the hand-over, never by Form_Load
+  // 1 or 2 players (0 before the first game): the menu, "Interrompi" (1).
   int NumGiocatori = 0;
-  int Giocatore = 0;
+  // A giocatore:: value: "Inizia" and "Interrompi" (0), names, hand-over.
+  int Giocatore = giocatore::kAloneOrFirstName;
+  // Player 1's and player 2's names, upper case, up to 12 characters: names.
   std::array<std::string, 2> NomeGiocatore;
+  // 0 to numTurno::kLastAlone / kLastOfTwo in numTurno:: steps: "Inizia" (0), hand-over.
   double NumTurno = 0;
-  std::array<std::string, 13> Tabella1, Tabella2;
+  // Player 1's / player 2's box captions while the other's sheet is shown: hand-over.
+  std::array<std::string, kCategories> Tabella1, Tabella2;
+  // Player 1's / player 2's (or the lone player's) grand total as text: score entry.
   std::string Totale1, Totale2;
 
-  // ---- The turn
+  // ---- The turn: Form_Load resets it
+  // The next throw, 1 to 4; 5 once the player stopped early: Form_Load, throw, "FERMATI".
   int NumTiro = 0;
+  // 0 while throwing, 1 once a category may be chosen: Form_Load, end of throwing.
   int SceltaAttiva = 0;
+  // 1 + the box entered for now this turn, 0 = none (0 to 13): score entry, hand-over.
   int CategoriaScelta = 0;
 
   // ---- Dice on the tray (mat positions) and in the hold row (slots)
-  std::array<bool, 19> Occupato{};
-  std::array<int, 18> FacciaPos{};
-  std::array<bool, 6> Tenuto{};
-  std::array<int, 6> ValoreDado{};
-  std::array<std::optional<int>, 6> PosDado{};
+  // A die lies on mat position i: throw, hold and discard, "Inizia", "Interrompi".
+  std::array<bool, kTrayPlaces> Occupato{};
+  // Face (1 to 6) of the die on mat position i: throw.
+  std::array<int, kTrayPlaces> FacciaPos{};
+  // Hold slot k is taken: hold and discard, end of throwing (cleared after), "Inizia".
+  std::array<bool, kDice> Tenuto{};
+  // Face (1 to 6) of the die in hold slot k, the hand scored: hold, end of throwing.
+  std::array<int, kDice> ValoreDado{};
+  // Mat position (0 to 17) the die of slot k came from, empty = none: hold, hand-over.
+  std::array<std::optional<int>, kDice> PosDado{};
 
-  // ---- Analysis of the five dice
+  // ---- Analysis of the five dice: controlla sets them, Form_Load zeroes them
+  // How many dice show 1 .. 6 (0 to 5).
   int Conta1 = 0, Conta2 = 0, Conta3 = 0, Conta4 = 0, Conta5 = 0, Conta6 = 0;
+  // "3 di un tipo", "4 di un tipo" (sum or 0), "Full" (25 or 0).
   int Punti3Tipo = 0, Punti4Tipo = 0, PuntiFull = 0;
+  // "Scala Minima" (30 or 0), "Scala Massima" (40 or 0), "Pentaro" (50 or 0), "Chance" (5 to 30).
   int PuntiScalaMinima = 0, PuntiScalaMassima = 0, PuntiPentaro = 0, SommaDadi = 0;
 
-  // ---- Blinking
+  // ---- Blinking: kept by the timers, never reset
+  // Colour (0 white, 1 red) the hold/discard frame tieniF takes next: Timer1.
   int FaseLampTieni = 0;
+  // Ticks (0 to kBlinkA) and colour (0 or 1) of tieniF29 / OKM: Timer2.
   int ContaLampA = 0, FaseLampA = 0;
+  // Ticks (0 to kBlinkTiro) and colour (0 or 1) of the throw frame TiroF: Timer2.
   int ContaLampTiro = 0, FaseLampTiro = 0;
 
-  // ---- Data files
-  int Destinazione = 0;
+  // ---- Data files: set just before the call that reads them
+  // A destinazione:: value for Decrypt: Form_Load, throw, hold, end of throwing.
+  int Destinazione = destinazione::kTray;
+  // What RECORDFile does: 0 reads and shows the record, 1 stores it: Form_Load, end of game.
   int ModoRecord = 0;
 
   // ---- Start-up and the next turn
@@ -125,7 +182,10 @@ class GameWindow {
   // Waits and tells whether the game that waited is still the current one.
   bool waitAndStillCurrent(double seconds);
   void abandonWaits();
-  void play(const std::string& effect);  // e.g. "fx01.wav"
+  void play(sound::Effect effect);
+  // Moves the die of a mat position into the first free hold slot and shows
+  // it there, with a knock if asked; the slot, or nothing when the row is full.
+  std::optional<int> holdInFirstFreeSlot(int matPosition, bool knock);
   std::string dataPath(const std::string& file) const;
   void showSecondPlayerPanel(bool shown);
   void endOfGame();

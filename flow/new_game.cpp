@@ -39,7 +39,7 @@ void GameWindow::Gioca_Click() {
   b.PLAYER.setCaption("PLAYER1");
   showSecondPlayerPanel(NumGiocatori == 2);
   for (Element* e : std::initializer_list<Element*>{&b.OK, &b.win1, &b.win2, &b.win3}) e->Hide();
-  Giocatore = 0;
+  Giocatore = giocatore::kAloneOrFirstName;
   NumTurno = 0;
   for (int i = 0; i <= 12; ++i) {
     b.PUNTI[i].setCaption("");

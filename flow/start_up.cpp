@@ -18,25 +18,25 @@ void GameWindow::Form_Load() {
                                                     &b.OK, &b.OKM})
     e->Hide();
 
-  b.iom.setPicture(platform_.loadBitmap(108));
-  b.io2[0].setPicture(platform_.loadBitmap(109));
-  b.io2[1].setPicture(platform_.loadBitmap(109));
+  b.iom.setPicture(platform_.loadBitmap(bitmap::kTallCredits));
+  b.io2[0].setPicture(platform_.loadBitmap(bitmap::kCreditsBanner));
+  b.io2[1].setPicture(platform_.loadBitmap(bitmap::kCreditsBanner));
 
   Conta1 = Conta2 = Conta3 = Conta4 = Conta5 = Conta6 = 0;
   Punti3Tipo = Punti4Tipo = PuntiFull = 0;
   PuntiScalaMinima = PuntiScalaMassima = PuntiPentaro = SommaDadi = 0;
   CategoriaScelta = 0;
   NumTiro = 1;
-  Destinazione = 99;
+  Destinazione = destinazione::kMiniature;
   for (int i = 1; i <= 6; ++i) Decrypt(i - 1, "MC0000" + numberText(i) + ".EMX");
 
   b.tira.setCaption(throwCaption(NumTiro));
-  Destinazione = 0;
-  for (PictureBox& tile : b.sfondo) tile.setPicture(platform_.loadBitmap(104));
+  Destinazione = destinazione::kTray;
+  for (PictureBox& tile : b.sfondo) tile.setPicture(platform_.loadBitmap(bitmap::kWoodTile));
   platform_.seedRandom(-static_cast<float>(platform_.secondsSinceMidnight()));
 
-  b.Image1.setPicture(platform_.loadBitmap(103));
-  b.Image2.setPicture(platform_.loadBitmap(102));
+  b.Image1.setPicture(platform_.loadBitmap(bitmap::kClosedTray));
+  b.Image2.setPicture(platform_.loadBitmap(bitmap::kDiceCup));
   b.Image2.Hide();
-  b.tappeto.setPicture(platform_.loadBitmap(105));
+  b.tappeto.setPicture(platform_.loadBitmap(bitmap::kHoldRowFelt));
 }

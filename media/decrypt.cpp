@@ -13,9 +13,9 @@ void GameWindow::Decrypt(int pos, const std::string& file) {
     platform_.fatal(kStopTitle, kDataMessage);
 
   PictureBox* target = nullptr;
-  if (Destinazione == 99) target = &board.mini[pos];
-  if (Destinazione == 0) target = &board.dado[pos];
-  if (Destinazione == 1) target = &board.tieni[pos];
+  if (Destinazione == destinazione::kMiniature) target = &board.mini[pos];
+  if (Destinazione == destinazione::kTray) target = &board.dado[pos];
+  if (Destinazione == destinazione::kHoldRow) target = &board.tieni[pos];
   if (target) {
     PictureRef picture = platform_.loadPictureFile(temp);
     if (!picture) platform_.fatal(kStopTitle, kDataMessage);

@@ -31,19 +31,20 @@ void GameWindow::Label1_Click() {
   for (Element* e : std::initializer_list<Element*>{&b.Label1, &b.nome1, &b.nome2, &b.Text1})
     e->Hide();
   const std::string name = platform_.upperCase(typed);
-  if (Giocatore == 0) b.PLAYER.setCaption(name);
+  // While names are typed, Giocatore is the index of the name.
+  if (Giocatore == giocatore::kAloneOrFirstName) b.PLAYER.setCaption(name);
   NomeGiocatore[Giocatore] = name;
   b.TiroF.Show();
-  if (NumGiocatori == 2 && Giocatore == 0) {
+  if (NumGiocatori == 2 && Giocatore == giocatore::kAloneOrFirstName) {
     b.Text1.setText("");
-    Giocatore = 1;
+    Giocatore = giocatore::kFirstOfTwo;
     InsNome();
     return;
   }
-  if (Giocatore == 1) b.nom2.setCaption(NomeGiocatore[1]);
+  if (Giocatore == giocatore::kFirstOfTwo) b.nom2.setCaption(NomeGiocatore[1]);
   b.tira.Show();
   b.Timer2.Enabled = true;
-  play("fx08.wav");
+  play(sound::kGameBegins);
   b.Play1.Enabled = false;
   b.Play2.Enabled = false;
   playing_ = true;

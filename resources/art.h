@@ -4,18 +4,20 @@
 
 // Every picture of the game, each drawn at twice its size.
 
-QImage openTray();           // bitmap101: the tray with its lid folded back
-QImage closedTray();         // bitmap103
-QImage shakenTray(int way);  // bitmap106 (way -1) and bitmap107 (way +1)
-QImage diceCup();            // bitmap102
-QImage woodTile();           // bitmap104
-QImage holdRowFelt();        // bitmap105
-QImage tallCredits();        // bitmap108
-QImage creditsBanner();      // bitmap109
-QImage handCursor();         // cursor101, hot spot (12, 1)
-QImage helpCursor();         // cursor102, hot spot (2, 4)
-QImage windowIcon();             // 46 x 46
-QImage appIcon(int pixels);      // the same two dice, for the desktop's menus
+// Bitmaps and cursors as board/assets.h names them; the cursors put their
+// hot spot where cursor::hotSpot says.
+QImage openTray();           // bitmap::kOpenTray
+QImage closedTray();         // bitmap::kClosedTray
+QImage shakenTray(int way);  // bitmap::kTrayTiltedLeft (way -1), kTrayTiltedRight (way +1)
+QImage diceCup();            // bitmap::kDiceCup
+QImage woodTile();           // bitmap::kWoodTile
+QImage holdRowFelt();        // bitmap::kHoldRowFelt
+QImage tallCredits();        // bitmap::kTallCredits
+QImage creditsBanner();      // bitmap::kCreditsBanner
+QImage handCursor();         // cursor::kHand
+QImage helpCursor();         // cursor::kQuestion
+QImage windowIcon();         // 46 x 46
+QImage appIcon(int pixels);  // the same two dice, for the desktop's menus
 
 // A 49 x 49 die picture with a transparent ground, turned by degrees.
 QImage diePicture(int face, int degrees);

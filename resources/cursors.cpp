@@ -1,6 +1,7 @@
 #include <QPainter>
 #include <QPainterPathStroker>
 
+#include "board/assets.h"
 #include "resources/art.h"
 #include "resources/painting.h"
 
@@ -17,13 +18,15 @@ QPainterPath roundedBox(double left, double top, double right, double bottom, do
 
 }  // namespace
 
-// Pointing hand; the index fingertip, the hot spot, is at (12, 1).
+// Pointing hand; the index fingertip is the hot spot.
 QImage handCursor() {
   QImage picture = newPicture(kCursorSize, kCursorSize);
   QPainter painter(&picture);
   prepare(painter);
 
-  QPainterPath hand = roundedBox(9.7, 1.0, 14.3, 17, 2.3);  // index finger
+  // The index finger, centred on the hot spot and rising to it.
+  constexpr cursor::HotSpot tip = cursor::hotSpot(cursor::kHand);
+  QPainterPath hand = roundedBox(9.7, tip.y, 14.3, 17, 2.3);
   hand = hand.united(roundedBox(14.0, 10.0, 18.4, 18, 2.1));
   hand = hand.united(roundedBox(18.1, 11.0, 22.4, 18.5, 2.0));
   hand = hand.united(roundedBox(22.1, 12.6, 25.9, 19, 1.8));
@@ -57,13 +60,19 @@ QImage handCursor() {
   return picture;
 }
 
-// Arrow with a question mark; the arrow's tip, the hot spot, is at (2, 4).
+// Arrow with a question mark; the arrow's tip is the hot spot.
 QImage helpCursor() {
   QImage picture = newPicture(kCursorSize, kCursorSize);
   QPainter painter(&picture);
   prepare(painter);
-  const QPolygonF arrow(
-      {{2, 4}, {2, 21}, {6, 17.2}, {8.8, 23.4}, {11.4, 22.2}, {8.7, 16.2}, {13.9, 16.2}});
+  constexpr cursor::HotSpot tip = cursor::hotSpot(cursor::kQuestion);
+  const QPolygonF arrow({{double(tip.x), double(tip.y)},
+                         {2, 21},
+                         {6, 17.2},
+                         {8.8, 23.4},
+                         {11.4, 22.2},
+                         {8.7, 16.2},
+                         {13.9, 16.2}});
   painter.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
   painter.setBrush(Qt::white);
   painter.drawPolygon(arrow);

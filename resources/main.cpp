@@ -17,6 +17,7 @@
 #include <string_view>
 #include <utility>
 
+#include "board/assets.h"
 #include "media/complement.h"
 #include "resources/art.h"
 #include "resources/output.h"
@@ -57,19 +58,19 @@ void writeArt(const fs::path& dir) {
               pngBytes(picture.scaled(picture.size() / 2, Qt::IgnoreAspectRatio,
                                       Qt::SmoothTransformation)));
   };
-  save("bitmap101", openTray());
-  save("bitmap102", diceCup());
-  save("bitmap103", closedTray());
-  save("bitmap104", woodTile());
-  save("bitmap105", holdRowFelt());
-  save("bitmap106", shakenTray(-1));
-  save("bitmap107", shakenTray(+1));
-  save("bitmap108", tallCredits());
-  save("bitmap109", creditsBanner());
-  save("cursor101", handCursor());
-  save("cursor102", helpCursor());
+  save(bitmap::fileName(bitmap::kOpenTray), openTray());
+  save(bitmap::fileName(bitmap::kDiceCup), diceCup());
+  save(bitmap::fileName(bitmap::kClosedTray), closedTray());
+  save(bitmap::fileName(bitmap::kWoodTile), woodTile());
+  save(bitmap::fileName(bitmap::kHoldRowFelt), holdRowFelt());
+  save(bitmap::fileName(bitmap::kTrayTiltedLeft), shakenTray(-1));
+  save(bitmap::fileName(bitmap::kTrayTiltedRight), shakenTray(+1));
+  save(bitmap::fileName(bitmap::kTallCredits), tallCredits());
+  save(bitmap::fileName(bitmap::kCreditsBanner), creditsBanner());
+  save(cursor::fileName(cursor::kHand), handCursor());
+  save(cursor::fileName(cursor::kQuestion), helpCursor());
   save("icon", windowIcon());
-  for (int pixels : {16, 32, 48, 64, 128, 256})
+  for (int pixels : kAppIconSizes)
     writeFile(dir / ("appicon-" + std::to_string(pixels) + ".png"), pngBytes(appIcon(pixels)));
 }
 
@@ -85,10 +86,9 @@ void writeDice(DataFolder& dir) {
 }
 
 void writeSounds(DataFolder& dir) {
-  for (int number = 1; number <= kSoundCount; ++number) {
-    char name[16];
-    std::snprintf(name, sizeof name, "fx%02d.wav", number);
-    dir.write(name, wavFile(soundEffect(number)));
+  for (int number = 1; number <= sound::kCount; ++number) {
+    const auto effect = static_cast<sound::Effect>(number);
+    dir.write(sound::fileName(effect), wavFile(soundEffect(effect)));
   }
 }
 

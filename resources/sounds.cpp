@@ -195,40 +195,40 @@ Samples winnerFanfare() {
 
 }  // namespace
 
-Samples soundEffect(int number) {
+Samples soundEffect(sound::Effect effect) {
   Samples s;
-  switch (number) {
-    case 1:
+  switch (effect) {
+    case sound::kKnock:
       s = woodKnock();
       break;
-    case 2:
+    case sound::kRattle:
       s = diceRattle();
       break;
-    case 3:
+    case sound::kNewRecord:
       s = newRecord();
       break;
-    case 4:
+    case sound::kScored:
       s = scoreChime();
       break;
-    case 5:
+    case sound::kBoxTaken:
       s = refusedBuzz();
       break;
-    case 6:
+    case sound::kScoredZero:
       s = zeroBloop();
       break;
-    case 7:
+    case sound::kTurnPasses:
       s = dingDong();
       break;
-    case 8:
+    case sound::kGameBegins:
       s = gameStart();
       break;
-    case 9:
+    case sound::kFarFromRecord:
       s = farFromRecord();
       break;
-    case 10:
+    case sound::kNearRecord:
       s = almostRecord();
       break;
-    case 11:
+    case sound::kWinnerFanfare:
       s = winnerFanfare();
       break;
     default:

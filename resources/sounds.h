@@ -1,8 +1,7 @@
 #pragma once
 
+#include "board/assets.h"
 #include "resources/synth.h"
 
-constexpr int kSoundCount = 11;
-
-// Sound effect fx01 .. fx11, ready to write.
-Samples soundEffect(int number);
+// A sound effect of the game, ready to write.
+Samples soundEffect(sound::Effect effect);

@@ -1,5 +1,8 @@
+#include <algorithm>
+
 #include "flow/game_window.h"
 #include "flow/number_text.h"
+#include "scoring/sheet_totals.h"
 
 void GameWindow::PUNTI_Click(int Index) {
   if (!turnInputOpen()) return;
@@ -13,21 +16,18 @@ void GameWindow::Scelta(int Index) {
   for (std::size_t i = 0; i <= 4; ++i)
     if (b.List1.List(i).empty()) return;
   if (!b.PUNTI[Index].caption().empty()) {
-    play("fx05.wav");
+    play(sound::kBoxTaken);
     return;
   }
   b.OK.Show();
   b.OKM.Show();
 
+  // The totals of the halves that change are shown, 0 included.
+  bool upperChanged = Index < kUpperCategories;
+  bool lowerChanged = !upperChanged;
   if (CategoriaScelta > 0) {
     const int k = CategoriaScelta - 1;
-    const long e = wholeNumber(b.PUNTI[k].caption());
-    if (k < 6) {
-      b.TPS[0].setCaption(numberText(wholeNumber(b.TPS[0].caption()) - e));
-      b.TPS[1].setCaption(numberText(wholeNumber(b.TPS[1].caption()) - e));
-    } else {
-      b.TPI.setCaption(numberText(wholeNumber(b.TPI.caption()) - e));
-    }
+    (k < kUpperCategories ? upperChanged : lowerChanged) = true;
     b.PUNTI[k].setCaption("");
   }
 
@@ -37,24 +37,23 @@ void GameWindow::Scelta(int Index) {
                           SommaDadi};
   const long entry = values[Index];
   b.PUNTI[Index].setCaption(numberText(entry));
-  if (Index < 6) {
-    b.TPS[0].setCaption(numberText(wholeNumber(b.TPS[0].caption()) + entry));
-    b.TPS[1].setCaption(numberText(wholeNumber(b.TPS[1].caption()) + entry));
-  } else {
-    b.TPI.setCaption(numberText(wholeNumber(b.TPI.caption()) + entry));
-  }
   CategoriaScelta = Index + 1;
 
-  int upperUsed = 0;
-  for (int i = 0; i <= 5; ++i)
-    if (!b.PUNTI[i].caption().empty()) ++upperUsed;
-  b.PREMIO.setCaption(wholeNumber(b.TPS[0].caption()) > 62 ? "35" : "");
-  if (b.PREMIO.caption().empty() && upperUsed == 6) b.PREMIO.setCaption("0");
-  b.TOTALE.setCaption(numberText(wholeNumber(b.TPS[0].caption()) + wholeNumber(b.TPI.caption()) +
-                                 wholeNumber(b.PREMIO.caption())));
-  if (Giocatore == 0 || Giocatore == 2) Totale2 = b.TOTALE.caption();
-  if (Giocatore == 1) Totale1 = b.TOTALE.caption();
+  const SheetTotals t = sheetTotals(b.PUNTI);
+  if (upperChanged) {
+    b.TPS[0].setCaption(numberText(t.upper));
+    b.TPS[1].setCaption(numberText(t.upper));
+  }
+  if (lowerChanged) b.TPI.setCaption(numberText(t.lower));
+  // Once the upper half is full, a missed bonus shows as 0.
+  const bool upperFull = std::none_of(b.PUNTI.begin(), b.PUNTI.begin() + kUpperCategories,
+                                      [](const Label& box) { return box.caption().empty(); });
+  b.PREMIO.setCaption(t.bonus > 0 ? numberText(t.bonus) : upperFull ? "0" : "");
+  b.TOTALE.setCaption(numberText(t.grand()));
+  if (Giocatore == giocatore::kAloneOrFirstName || Giocatore == giocatore::kSecondOfTwo)
+    Totale2 = b.TOTALE.caption();
+  if (Giocatore == giocatore::kFirstOfTwo) Totale1 = b.TOTALE.caption();
 
-  play(entry > 0 ? "fx04.wav" : "fx06.wav");
+  play(entry > 0 ? sound::kScored : sound::kScoredZero);
   endOfGame();
 }

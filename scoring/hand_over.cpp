@@ -13,7 +13,8 @@ void GameWindow::Command1_Click() {
   Board& b = board;
   if (NumGiocatori == 2) {
     b.nom2.Show();
-    if (Giocatore == 2) Giocatore = 0;
+    // Until the step below, Giocatore is the index of the player coming next.
+    if (Giocatore == giocatore::kSecondOfTwo) Giocatore = 0;
     const bool firstJustPlayed = Giocatore != 0;
     b.nom2P.setCaption(firstJustPlayed ? Totale1 : Totale2);
     auto& keep = firstJustPlayed ? Tabella1 : Tabella2;
@@ -36,17 +37,17 @@ void GameWindow::Command1_Click() {
   CategoriaScelta = 0;
   b.tira.Show();
   b.TiroF.Show();
-  play("fx07.wav");
-  NumTurno += NumGiocatori == 1 ? 1 : 0.5;
-  if (NumGiocatori == 2) ++Giocatore;
+  play(sound::kTurnPasses);
+  NumTurno += NumGiocatori == 1 ? numTurno::kStepAlone : numTurno::kStepOfTwo;
+  if (NumGiocatori == 2) ++Giocatore;  // index 0 or 1 becomes kFirstOfTwo or kSecondOfTwo
   Form_Load();
 }
 
 // After the last entry: the winner of a game for two, "GAME OVER", and the
 // record, which a score equal to it or better replaces.
 void GameWindow::endOfGame() {
-  const bool last =
-      (NumGiocatori == 1 && NumTurno == 12) || (NumGiocatori == 2 && NumTurno == 12.5);
+  const bool last = (NumGiocatori == 1 && NumTurno == numTurno::kLastAlone) ||
+                    (NumGiocatori == 2 && NumTurno == numTurno::kLastOfTwo);
   if (!last) return;
   playing_ = false;
   Board& b = board;
@@ -76,7 +77,7 @@ void GameWindow::endOfGame() {
     b.win1.Show();
     b.win2.Show();
     b.win3.Show();
-    play("fx11.wav");
+    play(sound::kWinnerFanfare);
     if (!waitAndStillCurrent(3)) return;
   }
 
@@ -85,13 +86,13 @@ void GameWindow::endOfGame() {
   const double record = readLeadingNumber(b.PuntiRecord.caption());
   const double score = readLeadingNumber(points);
   if (score >= record) {
-    play("fx03.wav");
+    play(sound::kNewRecord);
     b.PuntiRecord.setCaption(points);
     b.NomeRecord.setCaption(name);
     ModoRecord = 1;
     RECORDFile();
   } else {
-    play(record - score < 6 ? "fx10.wav" : "fx09.wav");
+    play(record - score < 6 ? sound::kNearRecord : sound::kFarFromRecord);
   }
   b.Timer1.Enabled = false;
   b.Timer2.Enabled = false;

@@ -1,5 +1,4 @@
 #include "flow/game_window.h"
-#include "flow/number_text.h"
 #include "flow/turn_lock.h"
 
 // The end of throwing: after a second every die left on the tray joins the
@@ -16,21 +15,10 @@ void GameWindow::finisci() {
   for (Shape& mark : b.filtroT) mark.Hide();
   if (!waitAndStillCurrent(1)) return;
 
-  int q = 0;
-  for (int j = 0; j <= 17; ++j) {
+  for (int j = 0; j < kTrayPlaces; ++j) {
     b.dado[j].Hide();
     b.filtro[j].Hide();
-    if (q > 4) break;
-    if (!Occupato[j]) continue;
-    while (q <= 4 && Tenuto[q]) ++q;
-    if (q > 4) break;
-    ValoreDado[q] = FacciaPos[j];
-    PosDado[q] = j;
-    Destinazione = 1;
-    b.tieni[q].Show();
-    Decrypt(q, "MC0000" + numberText(FacciaPos[j]) + ".EMX");
-    Tenuto[q] = true;
-    ++q;
+    if (Occupato[j] && !holdInFirstFreeSlot(j, false)) break;
   }
   for (int k = 0; k <= 4; ++k) Tenuto[k] = false;
   controlla();

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "flow/game_window.h"
 #include "flow/number_text.h"
 
@@ -23,28 +25,18 @@ void GameWindow::Label2_Click() {
   if (!turnInputOpen()) return;
   Board& b = board;
   if (b.Label2.caption() == "TIENI") {
-    int q = 0;
-    for (int j = 0; j <= 17; ++j) {
+    for (int j = 0; j < kTrayPlaces; ++j) {
       if (!b.filtro[j].visible()) continue;
-      while (q <= 4 && Tenuto[q]) ++q;
-      if (q > 4) break;
-      ValoreDado[q] = FacciaPos[j];
-      PosDado[q] = j;
+      if (!holdInFirstFreeSlot(j, true)) break;
       Occupato[j] = false;
-      Destinazione = 1;
-      b.tieni[q].Show();
-      Tenuto[q] = true;
-      play("fx01.wav");
-      Decrypt(q, "MC0000" + numberText(FacciaPos[j]) + ".EMX");
       b.dado[j].Hide();
       b.filtro[j].Hide();
-      ++q;
     }
     return;
   }
   for (int k = 0; k <= 4; ++k) {
     if (!b.filtroT[k].visible()) continue;
-    play("fx01.wav");
+    play(sound::kKnock);
     if (PosDado[k]) {
       const int s = *PosDado[k];
       b.dado[s].Show();
@@ -55,6 +47,20 @@ void GameWindow::Label2_Click() {
     b.tieni[k].Hide();
     Tenuto[k] = false;
   }
+}
+
+std::optional<int> GameWindow::holdInFirstFreeSlot(int matPosition, bool knock) {
+  const auto free = std::find(Tenuto.begin(), Tenuto.end(), false);
+  if (free == Tenuto.end()) return std::nullopt;
+  const int slot = static_cast<int>(free - Tenuto.begin());
+  ValoreDado[slot] = FacciaPos[matPosition];
+  PosDado[slot] = matPosition;
+  Destinazione = destinazione::kHoldRow;
+  board.tieni[slot].Show();
+  Tenuto[slot] = true;
+  if (knock) play(sound::kKnock);
+  Decrypt(slot, "MC0000" + numberText(FacciaPos[matPosition]) + ".EMX");
+  return slot;
 }
 
 void GameWindow::dado_MouseMove(int Index) {

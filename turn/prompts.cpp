@@ -3,7 +3,8 @@
 #include "flow/game_window.h"
 
 // The turn timer turns selections into prompts and blinks their frames: the
-// throw frame changes colour every 51 ticks, the stop or accept frame every 26.
+// throw frame changes colour every kBlinkTiro + 1 ticks, the stop or accept
+// frame every kBlinkA + 1.
 void GameWindow::Timer2_Timer() {
   Board& b = board;
   b.TiroF.setFill(FaseLampTiro == 0 ? colors::white : colors::red);
@@ -13,16 +14,16 @@ void GameWindow::Timer2_Timer() {
     b.OKM.setFill(FaseLampA == 0 ? colors::white : colors::red);
   ++ContaLampTiro;
   ++ContaLampA;
-  if (ContaLampA > 25) {
+  if (ContaLampA > kBlinkA) {
     FaseLampA = 1 - FaseLampA;
     ContaLampA = 0;
   }
-  if (ContaLampTiro > 50) {
+  if (ContaLampTiro > kBlinkTiro) {
     FaseLampTiro = 1 - FaseLampTiro;
     ContaLampTiro = 0;
   }
 
-  const bool anyHeld = std::any_of(Tenuto.begin(), Tenuto.begin() + 5, [](bool x) { return x; });
+  const bool anyHeld = std::any_of(Tenuto.begin(), Tenuto.end(), [](bool x) { return x; });
   const bool offerStop = SceltaAttiva == 0 && anyHeld;
   b.Label29.setVisible(offerStop);
   b.tieniF29.setVisible(offerStop);
@@ -66,8 +67,8 @@ int GameWindow::quietTurnTicks() const {
   auto quiet = [](int counter, int limit) { return counter == 0 ? 0 : limit + 1 - counter; };
   constexpr int kLongRest = 4000;
   int ticks = kLongRest;
-  if (board.TiroF.visible()) ticks = std::min(ticks, quiet(ContaLampTiro, 50));
+  if (board.TiroF.visible()) ticks = std::min(ticks, quiet(ContaLampTiro, kBlinkTiro));
   const Shape& second = SceltaAttiva == 0 ? board.tieniF29 : board.OKM;
-  if (second.visible()) ticks = std::min(ticks, quiet(ContaLampA, 25));
+  if (second.visible()) ticks = std::min(ticks, quiet(ContaLampA, kBlinkA));
   return std::max(0, ticks);
 }

@@ -7,14 +7,16 @@
 namespace {
 
 struct RollFrame {
-  int bitmap;
+  bitmap::Number picture;
   double seconds;
 };
-// The closed tray shaken: 103 at rest between the two tilted lids.
-constexpr RollFrame kRoll[9] = {{103, 0.1}, {106, 0.3}, {103, 0.1}, {107, 0.3}, {103, 0.1},
-                                {106, 0.3}, {103, 0.1}, {107, 0.3}, {103, 0.1}};
+// The closed tray shaken: at rest between the two tilts.
+constexpr RollFrame kRoll[9] = {{bitmap::kClosedTray, 0.1}, {bitmap::kTrayTiltedLeft, 0.3},
+                                {bitmap::kClosedTray, 0.1}, {bitmap::kTrayTiltedRight, 0.3},
+                                {bitmap::kClosedTray, 0.1}, {bitmap::kTrayTiltedLeft, 0.3},
+                                {bitmap::kClosedTray, 0.1}, {bitmap::kTrayTiltedRight, 0.3},
+                                {bitmap::kClosedTray, 0.1}};
 constexpr const char* kRotation[6] = {"000", "030", "060", "090", "120", "150"};
-constexpr int kOpenTray = 101;
 
 }  // namespace
 
@@ -36,12 +38,12 @@ void GameWindow::tira_Click() {
   b.Image2.Hide();
 
   for (const RollFrame& frame : kRoll) {
-    play("fx02.wav");
-    b.Image1.setPicture(platform_.loadBitmap(frame.bitmap));
+    play(sound::kRattle);
+    b.Image1.setPicture(platform_.loadBitmap(frame.picture));
     if (!waitAndStillCurrent(frame.seconds)) return;
   }
-  b.Image1.setPicture(platform_.loadBitmap(kOpenTray));
-  play("fx01.wav");
+  b.Image1.setPicture(platform_.loadBitmap(bitmap::kOpenTray));
+  play(sound::kKnock);
 
   b.Image2.Show();
   b.tira.setCaption(throwCaption(NumTiro));
@@ -51,13 +53,12 @@ void GameWindow::tira_Click() {
   int n = 5;
   for (int k = 0; k <= 4; ++k)
     if (Tenuto[k]) --n;
-  Destinazione = 0;
+  Destinazione = destinazione::kTray;
   for (int d = 1; d <= n; ++d) {
     int s;
     do {
       s = static_cast<int>(platform_.random() * 18);
-    } while (Occupato[s] ||
-             std::find(PosDado.begin(), PosDado.begin() + 5, s) != PosDado.begin() + 5);
+    } while (Occupato[s] || std::find(PosDado.begin(), PosDado.end(), s) != PosDado.end());
     Occupato[s] = true;
     const int v = static_cast<int>(platform_.random() * 6) + 1;
     FacciaPos[s] = v;
