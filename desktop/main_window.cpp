@@ -28,7 +28,6 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
 
   for (QTimer* t : {&timer1_, &timer2_}) t->setTimerType(Qt::PreciseTimer);
   timer2_.setSingleShot(true);
-  turnClock_.start();
   connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { game_.Timer1_Timer(); }); });
   connect(&timer2_, &QTimer::timeout, this, &MainWindow::onTurnTimer);
 
@@ -83,7 +82,7 @@ void MainWindow::onTurnTimer() {
 void MainWindow::catchUpTurnTimer() {
   if (!turnTimerOn_) return;
   const qint64 period = qint64(game_.board.Timer2.Interval) * 1000000;
-  for (qint64 now = turnClock_.nsecsElapsed(); now - lastTurnTickNs_ >= period;) {
+  for (qint64 now = platform_.monotonicNanoseconds(); now - lastTurnTickNs_ >= period;) {
     lastTurnTickNs_ += period;
     game_.Timer2_Timer();
     if (!game_.board.Timer2.Enabled) break;
@@ -102,11 +101,11 @@ void MainWindow::syncTurnTimer(bool afterTick) {
   }
   if (!turnTimerOn_) {  // switched on now; a running one keeps its period
     turnTimerOn_ = true;
-    lastTurnTickNs_ = turnClock_.nsecsElapsed();
+    lastTurnTickNs_ = platform_.monotonicNanoseconds();
   }
   const qint64 period = qint64(model.Interval) * 1000000;
   const int ticks = afterTick ? game_.quietTurnTicks() + 1 : 1;
-  const qint64 due = lastTurnTickNs_ + ticks * period - turnClock_.nsecsElapsed();
+  const qint64 due = lastTurnTickNs_ + ticks * period - platform_.monotonicNanoseconds();
   timer2_.start(std::max<qint64>(0, (due + 999999) / 1000000));
 }
 

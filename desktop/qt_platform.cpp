@@ -46,7 +46,9 @@ double QtPlatform::secondsSinceMidnight() {
   return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
 
-double QtPlatform::monotonicSeconds() { return clock_.nsecsElapsed() / 1e9; }
+double QtPlatform::monotonicSeconds() { return monotonicNanoseconds() / 1e9; }
+
+qint64 QtPlatform::monotonicNanoseconds() { return clock_.nsecsElapsed(); }
 
 // A nested event loop that sleeps until an event comes or a precise timer
 // fires at the deadline: no core is spun while the game waits.

@@ -35,6 +35,8 @@ class QtPlatform : public Platform {
 
   double secondsSinceMidnight() override;
   double monotonicSeconds() override;
+  // The same clock to the nanosecond; the window paces the turn timer by it.
+  virtual qint64 monotonicNanoseconds();
   void runEventLoopUntil(double deadline) override;
   void seedRandom(double seed) override;
   double random() override;
