@@ -193,9 +193,15 @@ class GameWindow {
   static std::string throwCaption(int number);  // "2° TIRO"
 
   Platform& platform_;
+  // The folder the game started from, which holds "Dati"; fixed for the run.
   std::string workingFolder_;
+  // Counts games begun or abandoned (from 0 up): a wait that sees it change
+  // gives up. "Inizia", "Interrompi", the end of the window.
   int gameSerial_ = 0;
+  // A throw or the end of throwing is running: TurnLock while they run.
   bool turnBusy_ = false;
+  // A game is on, from the last name accepted to the end or an abandon.
   bool playing_ = false;
+  // The window is closing: set once by Close, never cleared.
   bool closing_ = false;
 };
