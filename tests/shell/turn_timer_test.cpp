@@ -14,6 +14,7 @@
 #include <tuple>
 #include <vector>
 
+#include "data_copy.h"
 #include "desktop/main_window.h"
 #include "desktop/qt_platform.h"
 #include "flow/game_window.h"
@@ -44,11 +45,7 @@ Look lookOf(const Board& b) {
 class TurnTimerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const QDir built(PENTARO_DATA_DIR);
-    ASSERT_TRUE(built.exists("MCRC00.RCX")) << "no built data folder at " PENTARO_DATA_DIR;
-    QDir(folder.path()).mkdir("Dati");
-    for (const QString& f : built.entryList(QDir::Files))
-      QFile::copy(built.filePath(f), folder.filePath("Dati/" + f));
+    ASSERT_NO_FATAL_FAILURE(copyBuiltData(folder));
     for (GameWindow* g : {&shown, &onTime}) {
       g->Form_Load();
       g->Gioca_Click();
