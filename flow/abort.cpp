@@ -17,16 +17,16 @@ void GameWindow::basta_Click() {
   for (Element* e : std::initializer_list<Element*>{&b.OK, &b.OKM, &b.tira, &b.TiroF, &b.Label2,
                                                     &b.Label29, &b.tieniF, &b.tieniF29})
     e->Hide();
-  for (int i = 0; i <= 17; ++i) {
+  for (int i = 0; i < kTrayPlaces; ++i) {
     b.dado[i].Hide();
     Occupato[i] = false;
     b.filtro[i].Show();
   }
-  for (int k = 0; k <= 4; ++k) {
+  for (int k = 0; k < kDice; ++k) {
     b.filtroT[k].Hide();
     b.tieni[k].Hide();
   }
-  for (int i = 0; i <= 12; ++i) {
+  for (int i = 0; i < kCategories; ++i) {
     Tabella1[i].clear();
     Tabella2[i].clear();
     b.PUNTI[i].setCaption("");

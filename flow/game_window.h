@@ -26,6 +26,14 @@ enum : int {
 };
 }  // namespace destinazione
 
+// Values of GameWindow::ModoRecord: what the next RECORDFile does.
+namespace modoRecord {
+enum : int {
+  kRead = 0,   // read the stored record and show it
+  kStore = 1,  // store the record the panel shows
+};
+}  // namespace modoRecord
+
 // GameWindow::NumTurno counts whole turns of a game for one and half turns
 // of a game for two; the last entry is made at these counts.
 namespace numTurno {
@@ -107,8 +115,8 @@ class GameWindow {
   // ---- Data files: set just before the call that reads them
   // A destinazione:: value for Decrypt: Form_Load, throw, hold, end of throwing.
   int Destinazione = destinazione::kTray;
-  // What RECORDFile does: 0 reads and shows the record, 1 stores it: Form_Load, end of game.
-  int ModoRecord = 0;
+  // A modoRecord:: value for RECORDFile: Form_Load (kRead), end of game (kStore).
+  int ModoRecord = modoRecord::kRead;
 
   // ---- Start-up and the next turn
   void Form_Load();

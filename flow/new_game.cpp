@@ -41,7 +41,7 @@ void GameWindow::Gioca_Click() {
   for (Element* e : std::initializer_list<Element*>{&b.OK, &b.win1, &b.win2, &b.win3}) e->Hide();
   Giocatore = giocatore::kAloneOrFirstName;
   NumTurno = 0;
-  for (int i = 0; i <= 12; ++i) {
+  for (int i = 0; i < kCategories; ++i) {
     b.PUNTI[i].setCaption("");
     Tabella1[i].clear();
     Tabella2[i].clear();

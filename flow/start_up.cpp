@@ -6,7 +6,7 @@
 void GameWindow::Form_Load() {
   Board& b = board;
   platform_.keepOnTop();
-  ModoRecord = 0;
+  ModoRecord = modoRecord::kRead;
   RECORDFile();
 
   b.GameOver1.Hide();
@@ -28,7 +28,7 @@ void GameWindow::Form_Load() {
   CategoriaScelta = 0;
   NumTiro = 1;
   Destinazione = destinazione::kMiniature;
-  for (int i = 1; i <= 6; ++i) Decrypt(i - 1, "MC0000" + numberText(i) + ".EMX");
+  for (int i = 1; i <= kFaces; ++i) Decrypt(i - 1, "MC0000" + numberText(i) + ".EMX");
 
   b.tira.setCaption(throwCaption(NumTiro));
   Destinazione = destinazione::kTray;

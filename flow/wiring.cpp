@@ -6,17 +6,17 @@ void GameWindow::wireHandlers() {
   Board& b = board;
   b.tira.Click = [this] { tira_Click(); };
   b.tira.MouseMove = [this] { tira_MouseMove(); };
-  for (int i = 0; i < 18; ++i) {
+  for (int i = 0; i < kTrayPlaces; ++i) {
     b.dado[i].Click = [this, i] { dado_Click(i); };
     b.dado[i].MouseMove = [this, i] { dado_MouseMove(i); };
   }
-  for (int k = 0; k < 5; ++k) {
+  for (int k = 0; k < kDice; ++k) {
     b.tieni[k].Click = [this, k] { tieni_Click(k); };
     b.tieni[k].MouseMove = [this, k] { tieni_MouseMove(k); };
   }
   b.Label2.Click = [this] { Label2_Click(); };
   b.Label29.Click = [this] { Label29_Click(); };
-  for (int i = 0; i < 13; ++i) {
+  for (int i = 0; i < kCategories; ++i) {
     b.PUNTI[i].Click = [this, i] { PUNTI_Click(i); };
     b.PUNTI[i].MouseMove = [this, i] { PUNTI_MouseMove(i); };
   }

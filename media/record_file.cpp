@@ -16,8 +16,8 @@ std::string firstLine(const std::string& text) {
 
 }  // namespace
 
-// ModoRecord 0 reads the stored record into the record panel; 1 stores what
-// the panel shows. The stored file is replaced only once the new one is
+// ModoRecord kRead reads the stored record into the record panel; kStore
+// stores what the panel shows. The stored file is replaced only once the new one is
 // complete on disk, so a crash leaves the old record or the new one.
 void GameWindow::RECORDFile() {
   const std::string stored = dataPath("MCRC00.RCX");
@@ -33,7 +33,7 @@ void GameWindow::RECORDFile() {
     board.PuntiRecord.setCaption(numberText(entry.points));
   };
 
-  if (ModoRecord == 0) {
+  if (ModoRecord == modoRecord::kRead) {
     const auto coded = readFileBytes(stored);
     if (!coded || coded->empty()) fail();
     if (!writeFileBytes(temp, complement(*coded))) fail();

@@ -7,8 +7,8 @@
 void GameWindow::controlla() {
   Board& b = board;
   b.List1.Clear();
-  std::array<int, 5> faces{};
-  for (int k = 0; k <= 4; ++k) {
+  std::array<int, kDice> faces{};
+  for (int k = 0; k < kDice; ++k) {
     faces[k] = ValoreDado[k];
     b.List1.AddItem(numberText(ValoreDado[k]));
   }

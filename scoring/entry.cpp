@@ -13,7 +13,7 @@ void GameWindow::PUNTI_Click(int Index) {
 // "ACCETTA" makes it final. The last entry of the game is final at once.
 void GameWindow::Scelta(int Index) {
   Board& b = board;
-  for (std::size_t i = 0; i <= 4; ++i)
+  for (std::size_t i = 0; i < kDice; ++i)
     if (b.List1.List(i).empty()) return;
   if (!b.PUNTI[Index].caption().empty()) {
     play(sound::kBoxTaken);
@@ -31,10 +31,10 @@ void GameWindow::Scelta(int Index) {
     b.PUNTI[k].setCaption("");
   }
 
-  const int values[13] = {Conta1,     2 * Conta2,       3 * Conta3,        4 * Conta4,
-                          5 * Conta5, 6 * Conta6,       Punti3Tipo,        Punti4Tipo,
-                          PuntiFull,  PuntiScalaMinima, PuntiScalaMassima, PuntiPentaro,
-                          SommaDadi};
+  const int values[kCategories] = {Conta1,     2 * Conta2,       3 * Conta3,        4 * Conta4,
+                                   5 * Conta5, 6 * Conta6,       Punti3Tipo,        Punti4Tipo,
+                                   PuntiFull,  PuntiScalaMinima, PuntiScalaMassima, PuntiPentaro,
+                                   SommaDadi};
   const long entry = values[Index];
   b.PUNTI[Index].setCaption(numberText(entry));
   CategoriaScelta = Index + 1;

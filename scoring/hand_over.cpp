@@ -19,7 +19,7 @@ void GameWindow::Command1_Click() {
     b.nom2P.setCaption(firstJustPlayed ? Totale1 : Totale2);
     auto& keep = firstJustPlayed ? Tabella1 : Tabella2;
     const auto& bring = firstJustPlayed ? Tabella2 : Tabella1;
-    for (int i = 0; i <= 12; ++i) {
+    for (int i = 0; i < kCategories; ++i) {
       keep[i] = b.PUNTI[i].caption();
       b.PUNTI[i].setCaption(bring[i]);
     }
@@ -30,7 +30,7 @@ void GameWindow::Command1_Click() {
   }
   b.OK.Hide();
   b.OKM.Hide();
-  for (int k = 0; k <= 4; ++k) {
+  for (int k = 0; k < kDice; ++k) {
     PosDado[k].reset();
     b.tieni[k].Hide();
   }
@@ -89,7 +89,7 @@ void GameWindow::endOfGame() {
     play(sound::kNewRecord);
     b.PuntiRecord.setCaption(points);
     b.NomeRecord.setCaption(name);
-    ModoRecord = 1;
+    ModoRecord = modoRecord::kStore;
     RECORDFile();
   } else {
     play(record - score < 6 ? sound::kNearRecord : sound::kFarFromRecord);

@@ -20,7 +20,7 @@ void GameWindow::finisci() {
     b.filtro[j].Hide();
     if (Occupato[j] && !holdInFirstFreeSlot(j, false)) break;
   }
-  for (int k = 0; k <= 4; ++k) Tenuto[k] = false;
+  for (int k = 0; k < kDice; ++k) Tenuto[k] = false;
   controlla();
 }
 

@@ -34,7 +34,7 @@ void GameWindow::Label2_Click() {
     }
     return;
   }
-  for (int k = 0; k <= 4; ++k) {
+  for (int k = 0; k < kDice; ++k) {
     if (!b.filtroT[k].visible()) continue;
     play(sound::kKnock);
     if (PosDado[k]) {

@@ -27,7 +27,7 @@ void GameWindow::tira_Click() {
   TurnLock lock(*this);
   Board& b = board;
   NumTiro = NumTiro + 1;
-  for (int i = 0; i <= 17; ++i) {
+  for (int i = 0; i < kTrayPlaces; ++i) {
     b.filtro[i].Hide();
     b.dado[i].Hide();
     Occupato[i] = false;
@@ -50,17 +50,17 @@ void GameWindow::tira_Click() {
   b.tira.Show();
   b.TiroF.Show();
 
-  int n = 5;
-  for (int k = 0; k <= 4; ++k)
+  int n = kDice;
+  for (int k = 0; k < kDice; ++k)
     if (Tenuto[k]) --n;
   Destinazione = destinazione::kTray;
   for (int d = 1; d <= n; ++d) {
     int s;
     do {
-      s = static_cast<int>(platform_.random() * 18);
+      s = static_cast<int>(platform_.random() * kTrayPlaces);
     } while (Occupato[s] || std::find(PosDado.begin(), PosDado.end(), s) != PosDado.end());
     Occupato[s] = true;
-    const int v = static_cast<int>(platform_.random() * 6) + 1;
+    const int v = static_cast<int>(platform_.random() * kFaces) + 1;
     FacciaPos[s] = v;
     const int w = static_cast<int>(platform_.random() * 6) + 1;
     Decrypt(s, std::string("MC") + kRotation[w - 1] + "0" + numberText(v) + ".EMX");
