@@ -5,6 +5,7 @@
 #include "desktop/main_window.h"
 #include "desktop/qt_platform.h"
 #include "flow/game_window.h"
+#include "media/folder_lock.h"
 
 // The whole program once QApplication exists: the platform, the game, the
 // window. start() runs the start-up and shows the window centred.
@@ -13,7 +14,9 @@ class GameApp {
   GameApp();
   // A benchmark may bring a platform of its own (one whose waits are quick).
   explicit GameApp(std::unique_ptr<QtPlatform> platform);
-  void start();
+  // False when another copy of the game is open on this game folder: the
+  // player has been told so, and nothing has been read or written.
+  bool start();
 
  private:
   std::unique_ptr<QtPlatform> ownPlatform_;
@@ -22,4 +25,7 @@ class GameApp {
   QtPlatform& platform;
   GameWindow game;
   MainWindow window;
+
+ private:
+  FolderLock lock_;
 };

@@ -1,10 +1,11 @@
 #include <QApplication>
+#include <cstdlib>
 
 #include "desktop/game_app.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   GameApp game;
-  game.start();
+  if (!game.start()) return EXIT_FAILURE;
   return app.exec();
 }

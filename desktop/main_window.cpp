@@ -6,10 +6,41 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QValidator>
 
 #include "desktop/board_widget.h"
 #include "desktop/qt_platform.h"
 #include "flow/game_window.h"
+#include "media/player_name.h"
+
+namespace {
+
+// Holds the name field to the game's name rule after every change of its
+// text, whatever made it: typing, pasting by key, menu or middle click,
+// dropping, an input method. Qt runs every such change through here.
+class NameRule : public QValidator {
+ public:
+  NameRule(QtPlatform& platform, QObject* parent) : QValidator(parent), platform_(platform) {}
+
+  State validate(QString& text, int& cursor) const override {
+    const NameEdit edit = fitNameEdit(
+        accepted_.toStdString(), text.toStdString(),
+        [this](const std::string& t) { return platform_.upperCase(t); });
+    const QString fitted = QString::fromStdString(edit.text);
+    if (fitted != text) {
+      text = fitted;
+      cursor = static_cast<int>(edit.cursor);
+    }
+    accepted_ = text;
+    return Acceptable;
+  }
+
+ private:
+  QtPlatform& platform_;
+  mutable QString accepted_;  // the text as the rule last left it
+};
+
+}  // namespace
 
 MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), platform_(platform) {
   Board& b = game.board;
@@ -40,7 +71,9 @@ QLineEdit* MainWindow::nameField() {
   if (nameField_) return nameField_;
   nameField_ = new QLineEdit(board_);
   nameField_->setGeometry(BoardWidget::toPixels(game_.board.Text1.windowPlace()));
-  nameField_->setMaxLength(game_.board.Text1.maxLength);
+  // The length is the name rule's, counted after upper-casing; a limit of
+  // the field's own would cut a paste before the rule could sort it.
+  nameField_->setValidator(new NameRule(platform_, nameField_));
   nameField_->setAlignment(Qt::AlignCenter);
   nameField_->setFrame(false);
   nameField_->setFont(BoardWidget::boardFont(game_.board.Text1.font));

@@ -2,7 +2,7 @@
 
 #include "flow/game_window.h"
 #include "flow/number_text.h"
-#include "media/text_1252.h"
+#include "media/player_name.h"
 
 void GameWindow::InsNome() {
   Board& b = board;
@@ -13,20 +13,23 @@ void GameWindow::InsNome() {
     e->Show();
 }
 
-// Enter accepts the name. Characters the record file cannot hold are refused
-// as they are typed, so every name can be stored as it shows.
+// Enter accepts the name. Characters a name cannot hold are refused as they
+// are typed, so every name can be stored as it shows.
 void GameWindow::Text1_KeyPress(int& KeyAscii) {
   if (KeyAscii == 13) {
     Label1_Click();
     KeyAscii = 0;
     return;
   }
-  if (KeyAscii >= 32 && !toWindows1252(static_cast<char32_t>(KeyAscii))) KeyAscii = 0;
+  if (KeyAscii >= 32 && !nameCharacter(static_cast<char32_t>(KeyAscii))) KeyAscii = 0;
 }
 
 void GameWindow::Label1_Click() {
   Board& b = board;
-  const std::string& typed = b.Text1.text();
+  // The field keeps to the name rule; the name is held to it here as well,
+  // whatever the text came through.
+  const std::string typed =
+      fitName(b.Text1.text(), [this](const std::string& t) { return platform_.upperCase(t); });
   if (std::all_of(typed.begin(), typed.end(), [](char c) { return c == ' '; })) return;
   for (Element* e : std::initializer_list<Element*>{&b.Label1, &b.nome1, &b.nome2, &b.Text1})
     e->Hide();

@@ -1,5 +1,3 @@
-#include <filesystem>
-
 #include "flow/game_window.h"
 #include "flow/number_text.h"
 #include "media/complement.h"
@@ -17,8 +15,9 @@ std::string firstLine(const std::string& text) {
 }  // namespace
 
 // ModoRecord kRead reads the stored record into the record panel; kStore
-// stores what the panel shows. The stored file is replaced only once the new one is
-// complete on disk, so a crash leaves the old record or the new one.
+// stores what the panel shows. The stored file is replaced only once the new
+// one is complete on disk, so a crash or a power cut leaves the old record or
+// the new one.
 void GameWindow::RECORDFile() {
   const std::string stored = dataPath("MCRC00.RCX");
   const std::string temp = dataPath("MCRC01.RCX");
@@ -45,10 +44,8 @@ void GameWindow::RECORDFile() {
         buildRecordLine(utf8ToWindows1252(board.NomeRecord.caption()), board.PuntiRecord.caption(),
                         [this] { return platform_.random(); });
     show(line);
-    if (!writeFileBytes(temp, encodeRecordFile(line))) fail();
-    std::error_code ec;
-    std::filesystem::rename(temp, stored, ec);
-    if (ec) fail();
+    if (!writeFileBytes(temp, encodeRecordFile(line), true)) fail();
+    if (!replaceFile(temp, stored)) fail();
   }
   if (!removeFile(temp)) platform_.fatal(kStopTitle, kRecordMessage);
 }

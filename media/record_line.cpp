@@ -43,6 +43,9 @@ std::string buildRecordLine(std::string_view name1252, std::string_view points,
   for (std::size_t i = 0; i < kFillerALength; ++i) line += fillerA(random);
   std::string name(name1252.substr(0, kRecordNameWidth));
   name.resize(kRecordNameWidth, ' ');
+  // A line break or other control in the name would cut the line.
+  for (char& c : name)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
   line += name;
   std::string score(points.substr(0, kRecordPointsWidth));
   line += std::string(kRecordPointsWidth - score.size(), ' ') + score;

@@ -16,8 +16,9 @@ constexpr std::size_t kRecordNameWidth = 12;
 constexpr std::size_t kRecordPointsColumn = 80;
 constexpr std::size_t kRecordPointsWidth = 3;
 
-// name1252 is cut to 12 bytes; points are right-aligned in their column so
-// that scores under 100 read back unchanged.
+// name1252 is cut to 12 bytes and a control in it becomes "?", so the line
+// stays one line; points are right-aligned in their column so that scores
+// under 100 read back unchanged.
 std::string buildRecordLine(std::string_view name1252, std::string_view points,
                             const UniformRandom& random);
 

@@ -9,3 +9,8 @@ inline constexpr const char* kRecordMessage =
     "FILE RECORD DANNEGGIATO O NON TROVATO!!!\r"
     "Lanciare il programma dalla Directory di installazione!\r"
     "Se non funziona, reinstallare il programma!";
+
+// What a second copy started on the same game folder says before it ends.
+inline constexpr const char* kAlreadyOpenTitle = "PENTARO";
+inline constexpr const char* kAlreadyOpenMessage =
+    "Il gioco \xC3\xA8 gi\xC3\xA0 aperto in questa cartella.";

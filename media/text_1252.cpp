@@ -16,8 +16,13 @@ void appendUtf8(std::string& out, char32_t cp) {
   } else if (cp < 0x800) {
     out += static_cast<char>(0xC0 | (cp >> 6));
     out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
+  } else if (cp < 0x10000) {
     out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
@@ -49,6 +54,18 @@ std::string utf8ToWindows1252(std::string_view utf8) {
   std::string out;
   for (std::size_t i = 0; i < utf8.size();)
     out += static_cast<char>(toWindows1252(nextCodePoint(utf8, i)).value_or('?'));
+  return out;
+}
+
+std::u32string codePoints(std::string_view utf8) {
+  std::u32string out;
+  for (std::size_t i = 0; i < utf8.size();) out += nextCodePoint(utf8, i);
+  return out;
+}
+
+std::string toUtf8(std::u32string_view codePoints) {
+  std::string out;
+  for (char32_t cp : codePoints) appendUtf8(out, cp);
   return out;
 }
 

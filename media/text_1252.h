@@ -13,3 +13,7 @@ std::optional<unsigned char> toWindows1252(char32_t codePoint);
 // Whole text; a character the record cannot hold becomes '?'.
 std::string utf8ToWindows1252(std::string_view utf8);
 std::string windows1252ToUtf8(std::string_view bytes);
+
+// UTF-8 as code points and back; a malformed byte reads as U+FFFD.
+std::u32string codePoints(std::string_view utf8);
+std::string toUtf8(std::u32string_view codePoints);
