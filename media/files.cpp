@@ -42,13 +42,14 @@ std::optional<std::string> readFileBytes(const std::string& path) {
   char buffer[1 << 14];
   for (;;) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
+    if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
-      if (errno == EINTR) continue;
       ::close(fd);
       return std::nullopt;
     }
     bytes.append(buffer, static_cast<std::size_t>(n));
+    // A regular file reads short only at its end.
+    if (static_cast<std::size_t>(n) < sizeof buffer) break;
   }
   ::close(fd);
   return bytes;
@@ -69,9 +70,7 @@ bool writeFileBytes(const std::string& path, const std::string& bytes, bool dura
 }
 
 bool removeFile(const std::string& path) {
-  std::error_code ec;
-  std::filesystem::remove(path, ec);
-  return !ec;
+  return ::unlink(path.c_str()) == 0 || errno == ENOENT;
 }
 
 bool replaceFile(const std::string& from, const std::string& to) {

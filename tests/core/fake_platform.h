@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "flow/platform.h"
+#include "media/files.h"
 
 // The program ending through the fatal message box.
 struct FatalExit : std::runtime_error {
@@ -51,10 +52,9 @@ class FakePlatform : public Platform {
   // The test data folder's pictures are short texts naming themselves; an
   // empty file is no picture.
   PictureRef loadPictureFile(const std::string& path) override {
-    std::ifstream in(path, std::ios::binary);
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (content.empty()) return nullptr;
-    return std::make_shared<Picture>(content);
+    const auto content = readFileBytes(path);
+    if (!content || content->empty()) return nullptr;
+    return std::make_shared<Picture>(*content);
   }
   void playSound(const std::string& path) override {
     sounds.push_back(std::filesystem::path(path).filename().string());

@@ -19,9 +19,8 @@ class GameTest : public ::testing::Test {
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     // The process id keeps runs from several checkouts on one machine apart.
-    folder = std::filesystem::temp_directory_path() /
-             ("pentaro-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" +
-              info->name());
+    folder = base() / ("pentaro-" + std::to_string(getpid()) + "-" + info->test_suite_name() +
+                       "-" + info->name());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder / "Dati");
     for (const char* rotation : {"000", "030", "060", "090", "120", "150"})
@@ -32,6 +31,8 @@ class GameTest : public ::testing::Test {
     storeRecord("CAMPIONE", "120");
   }
   void TearDown() override { std::filesystem::remove_all(folder); }
+  // Where the working folder is made.
+  virtual std::filesystem::path base() const { return std::filesystem::temp_directory_path(); }
 
   std::string data(const std::string& file) const { return (folder / "Dati" / file).string(); }
 
