@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMessageBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -16,6 +19,7 @@
 #include "data_copy.h"
 #include "desktop/board_widget.h"
 #include "desktop/game_app.h"
+#include "media/folder_lock.h"
 
 namespace {
 
@@ -200,6 +204,61 @@ TEST_F(WindowTest, ClosingDuringTheRollEndsCleanly) {
   EXPECT_TRUE(app->game.closing());
   for (const PictureBox& d : b.dado) EXPECT_FALSE(d.visible());
   EXPECT_FALSE(app->window.isVisible());
+}
+
+// Every way text reaches the name field goes through the one name rule.
+TEST_F(WindowTest, NameFieldKeepsToTheRuleHoweverTextArrives) {
+  menuAction("Inizia")->trigger();
+  QLineEdit* field = app->window.nameField();
+  QGuiApplication::clipboard()->setText("ab\ncd\xF0\x9F\x98\x80");
+  QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(field->text(), "abcd");
+  EXPECT_EQ(app->game.board.Text1.text(), "abcd");
+  field->clear();
+  QGuiApplication::clipboard()->setText(QString(12, QChar(0xDF)));  // twelve ß
+  QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(field->text(), QString(6, QChar(0xDF)));  // SS each once upper-cased
+  QTest::keyClicks(field, "x");
+  EXPECT_EQ(field->text(), QString(6, QChar(0xDF)));
+  field->clear();
+  QInputMethodEvent composed;
+  composed.setCommitString("t\u200Bo\U0001F600m");
+  QApplication::sendEvent(field, &composed);
+  EXPECT_EQ(field->text(), "tom");
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_EQ(app->game.board.PLAYER.caption(), "TOM");
+}
+
+// A second copy on the same game folder says so and leaves it alone.
+TEST_F(WindowTest, SecondCopyOnTheFolderEndsAtOnce) {
+  const QString record = folder.filePath("Dati/MCRC00.RCX");
+  QFile before(record);
+  ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+  const QByteArray bytes = before.readAll();
+  const QStringList files = QDir(folder.filePath("Dati")).entryList(QDir::AllEntries);
+  QString title, text;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      title = box->windowTitle();
+      text = box->text();
+      box->accept();
+    }
+  });
+  GameApp second;
+  EXPECT_FALSE(second.start());
+  EXPECT_EQ(title, "PENTARO");
+  EXPECT_TRUE(text.contains(QString::fromUtf8("gi\xC3\xA0 aperto in questa cartella"))) << text.toStdString();
+  EXPECT_FALSE(second.window.isVisible());
+  QFile after(record);
+  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+  EXPECT_EQ(after.readAll(), bytes);
+  EXPECT_EQ(QDir(folder.filePath("Dati")).entryList(QDir::AllEntries), files);
+  // The first copy plays on; once it is gone the folder is free again.
+  startGame("ugo");
+  EXPECT_TRUE(app->game.board.tira.visible());
+  app.reset();
+  FolderLock lock;
+  EXPECT_TRUE(lock.take(folder.filePath("Dati").toStdString()));
 }
 
 }  // namespace
