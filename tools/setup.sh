@@ -4,7 +4,8 @@
 # build/games/pentaro, which plays in the player's own folder.
 
 play_packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-liberation2 fonts-dejavu-core)
-test_packages=(libgtest-dev xvfb xauth desktop-file-utils appstream dpkg-dev file groff-base)
+test_packages=(libgtest-dev xvfb xauth desktop-file-utils appstream dpkg-dev file groff-base
+               clang libclang-rt-14-dev)
 
 packages=("${play_packages[@]}")
 [ "${1-}" = test ] && packages+=("${test_packages[@]}")
