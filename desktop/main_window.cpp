@@ -23,9 +23,9 @@ class NameRule : public QValidator {
   NameRule(QtPlatform& platform, QObject* parent) : QValidator(parent), platform_(platform) {}
 
   State validate(QString& text, int& cursor) const override {
-    const NameEdit edit = fitNameEdit(
-        accepted_.toStdString(), text.toStdString(),
-        [this](const std::string& t) { return platform_.upperCase(t); });
+    const NameEdit edit =
+        fitNameEdit(accepted_.toStdString(), text.toStdString(),
+                    [this](const std::string& t) { return platform_.upperCase(t); });
     const QString fitted = QString::fromStdString(edit.text);
     if (fitted != text) {
       text = fitted;

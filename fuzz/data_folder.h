@@ -1,8 +1,9 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "media/complement.h"
 #include "media/files.h"
@@ -14,8 +15,8 @@ inline std::filesystem::path makeWorkingFolder(const char* name) {
   const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
                                          ? std::filesystem::path("/dev/shm")
                                          : std::filesystem::temp_directory_path();
-  const auto folder = base /
-                      (std::string("pentaro-fuzz-") + name + "-" + std::to_string(::getpid()));
+  const auto folder =
+      base / (std::string("pentaro-fuzz-") + name + "-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder / "Dati");
   for (const char* rotation : {"000", "030", "060", "090", "120", "150"})
     for (int face = 1; face <= 6; ++face) {

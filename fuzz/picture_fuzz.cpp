@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string picture(reinterpret_cast<const char*>(data), size);
-  if (!writeFileBytes((folder / "Dati" / "MC03004.EMX").string(), complement(picture))) std::abort();
+  if (!writeFileBytes((folder / "Dati" / "MC03004.EMX").string(), complement(picture)))
+    std::abort();
   game->Destinazione = static_cast<int>(size % 2);  // the tray or the hold row
   PictureBox& target = size % 2 ? game->board.tieni[3] : game->board.dado[3];
   target.Hide();

@@ -62,16 +62,16 @@ bool writeFileBytes(const std::string& path, const std::string& bytes, bool dura
   for (std::size_t done = 0; ok && done < bytes.size();) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
-    else done += static_cast<std::size_t>(n);
+    if (n <= 0)
+      ok = false;
+    else
+      done += static_cast<std::size_t>(n);
   }
   if (ok && durable) ok = ::fsync(fd) == 0;
   return ::close(fd) == 0 && ok;
 }
 
-bool removeFile(const std::string& path) {
-  return ::unlink(path.c_str()) == 0 || errno == ENOENT;
-}
+bool removeFile(const std::string& path) { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
 
 bool replaceFile(const std::string& from, const std::string& to) {
   if (std::rename(from.c_str(), to.c_str()) != 0) return false;

@@ -51,9 +51,9 @@ class LongPlay : public GameTest {
         ASSERT_EQ(box, kept) << "box " << i << " entered twice";
       }
     }
-    const int entries = static_cast<int>(std::count_if(
-        confirmed[onTurn()].begin(), confirmed[onTurn()].end(),
-        [](const std::string& s) { return !s.empty(); }));
+    const int entries =
+        static_cast<int>(std::count_if(confirmed[onTurn()].begin(), confirmed[onTurn()].end(),
+                                       [](const std::string& s) { return !s.empty(); }));
     ASSERT_EQ(filled, entries + (g.CategoriaScelta > 0 ? 1 : 0));
     const long bonus = upper > 62 ? 35 : 0;
     ASSERT_EQ(wholeNumber(b.TPS[0].caption()), upper);
@@ -154,9 +154,9 @@ class LongPlay : public GameTest {
     }
     ASSERT_TRUE(b.GameOver1.visible());
 
-    const double score = players == 1 ? readLeadingNumber(b.TOTALE.caption())
-                                      : std::max(readLeadingNumber(game->Totale1),
-                                                 readLeadingNumber(game->Totale2));
+    const double score =
+        players == 1 ? readLeadingNumber(b.TOTALE.caption())
+                     : std::max(readLeadingNumber(game->Totale1), readLeadingNumber(game->Totale2));
     const bool replaced = *readFileBytes(data("MCRC00.RCX")) != recordBefore;
     ASSERT_EQ(replaced, score >= recordPoints) << score << " against " << recordPoints;
     if (replaced) ++records;

@@ -42,7 +42,11 @@ TEST(NameRule, PasteKeepsTheNameCharactersOnly) {
   EXPECT_EQ(typed("", "ab\ncd"), "abcd");
   EXPECT_EQ(typed("", "a\tb\r\nc\x7F"), "abc");
   EXPECT_EQ(typed("", "\xF0\x9F\x98\x80zoe\xEE\x80\x80"), "zoe");  // emoji, private use
-  EXPECT_EQ(typed("", "a\xE2\x80\x8B" "b\xC2\xAD" "c"), "abc");     // invisible formatting
+  EXPECT_EQ(typed("",
+                  "a\xE2\x80\x8B"
+                  "b\xC2\xAD"
+                  "c"),
+            "abc");                                                        // invisible formatting
   EXPECT_EQ(typed("", "n\xC3\xA8\xE2\x82\xAC"), "n\xC3\xA8\xE2\x82\xAC");  // è € are kept
   EXPECT_EQ(typed("", "\xC5\x81ukasz"), "ukasz");  // Ł has no byte in the record
   // Pasted between what was there, cut where the name is full.
@@ -54,11 +58,14 @@ TEST(NameRule, PasteKeepsTheNameCharactersOnly) {
 TEST(NameRule, LengthCountsAfterUpperCasing) {
   EXPECT_EQ(typed("", repeat("\xC3\x9F", 12)), repeat("\xC3\x9F", 6));  // ß → SS
   const std::string full = repeat("\xC3\x9F", 5) + "ab";
-  EXPECT_EQ(typed(full, full + "c"), full);                 // a 13th is refused
-  EXPECT_EQ(typed(full, full + "\xC3\x9F"), full);          // and so is a 13th and 14th
+  EXPECT_EQ(typed(full, full + "c"), full);         // a 13th is refused
+  EXPECT_EQ(typed(full, full + "\xC3\x9F"), full);  // and so is a 13th and 14th
   EXPECT_EQ(typed("abcdefghijkl", "abcdefghijkl"), "abcdefghijkl");
-  EXPECT_EQ(typed("abc", "ab\xC2\xB5" "c"), "abc");         // µ upper-cases out of the code page
-  EXPECT_EQ(typed("abc", "ac"), "ac");                      // deleting is always allowed
+  EXPECT_EQ(typed("abc",
+                  "ab\xC2\xB5"
+                  "c"),
+            "abc");                     // µ upper-cases out of the code page
+  EXPECT_EQ(typed("abc", "ac"), "ac");  // deleting is always allowed
 }
 
 TEST_F(GameTest, PastedLineBreakStillGivesAOneLineRecord) {

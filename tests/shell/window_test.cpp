@@ -5,13 +5,13 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QInputMethodEvent>
-#include <QMessageBox>
 #include <QDir>
+#include <QHelpEvent>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTemporaryDir>
-#include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
 #include <memory>
@@ -247,7 +247,8 @@ TEST_F(WindowTest, SecondCopyOnTheFolderEndsAtOnce) {
   GameApp second;
   EXPECT_FALSE(second.start());
   EXPECT_EQ(title, "PENTARO");
-  EXPECT_TRUE(text.contains(QString::fromUtf8("gi\xC3\xA0 aperto in questa cartella"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QString::fromUtf8("gi\xC3\xA0 aperto in questa cartella")))
+      << text.toStdString();
   EXPECT_FALSE(second.window.isVisible());
   QFile after(record);
   ASSERT_TRUE(after.open(QIODevice::ReadOnly));
