@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string points = std::to_string(size % 1000);
   game.board.NomeRecord.setCaption(name);
   game.board.PuntiRecord.setCaption(points);
-  game.ModoRecord = 1;
+  game.ModoRecord = modoRecord::kStore;
   game.RECORDFile();
   const std::string plain = complement(*readFileBytes(stored));
   require(plain.size() >= 2 && plain.compare(plain.size() - 2, 2, "\r\n") == 0);
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   game.board.NomeRecord.setCaption("");
   game.board.PuntiRecord.setCaption("");
-  game.ModoRecord = 0;
+  game.ModoRecord = modoRecord::kRead;
   game.RECORDFile();
   require(game.board.NomeRecord.caption() == trimmed(name));
   require(game.board.PuntiRecord.caption() == points);

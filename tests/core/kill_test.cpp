@@ -30,7 +30,7 @@ TEST_F(GameTest, KilledWhileStoringLeavesTheOldRecordOrTheNew) {
       for (int p = before + 1;; ++p) {
         g.board.NomeRecord.setCaption("GIOCATORE" + std::to_string(p % 10));
         g.board.PuntiRecord.setCaption(std::to_string(p % 1000));
-        g.ModoRecord = 1;
+        g.ModoRecord = modoRecord::kStore;
         try {
           g.RECORDFile();
         } catch (...) {
@@ -54,7 +54,7 @@ TEST_F(GameTest, KilledWhileStoringLeavesTheOldRecordOrTheNew) {
     if (std::filesystem::exists(data("MCRC01.RCX"))) ++midWrite;
 
     // The next start reads the record the last finished store left.
-    g.ModoRecord = 0;
+    g.ModoRecord = modoRecord::kRead;
     ASSERT_NO_THROW(g.RECORDFile());
     points = std::stoi(g.board.PuntiRecord.caption());
     ASSERT_TRUE(points == (before + seen) % 1000 || points == (before + seen + 1) % 1000)

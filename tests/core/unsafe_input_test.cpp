@@ -98,11 +98,11 @@ TEST_F(GameTest, ControlsInARecordNameCannotBreakTheLine) {
   GameWindow& g = open();
   g.board.NomeRecord.setCaption("AB\nCD\rE");
   g.board.PuntiRecord.setCaption("250");
-  g.ModoRecord = 1;
+  g.ModoRecord = modoRecord::kStore;
   g.RECORDFile();
   const std::string plain = complement(*readFileBytes(data("MCRC00.RCX")));
   EXPECT_EQ(plain.substr(68, 15), "AB?CD?E     250");
-  g.ModoRecord = 0;
+  g.ModoRecord = modoRecord::kRead;
   g.RECORDFile();
   EXPECT_EQ(g.board.PuntiRecord.caption(), "250");
 }
@@ -155,7 +155,7 @@ TEST_P(UnreadableFile, TemporaryFileInTheWayStopsTheRecordWrite) {
   if (GetParam()) std::filesystem::create_directory(data("MCRC01.RCX/inner"));
   g.board.NomeRecord.setCaption("NUOVO");
   g.board.PuntiRecord.setCaption("300");
-  g.ModoRecord = 1;
+  g.ModoRecord = modoRecord::kStore;
   // A pipe is deleted like any leftover; a folder cannot be, and stops.
   EXPECT_EQ(stopMessage([&] { g.RECORDFile(); }),
             GetParam() ? "FILE RECORD DANNEGGIATO O NON TROVATO!!!" : "no stop");
