@@ -3,9 +3,7 @@
 #include <sys/resource.h>
 #include <time.h>
 
-#include <QString>
-
-// Shared by the benchmark's parts: clocks, CPU time, memory, a game folder.
+// Shared by the in-game figures and the long session: clocks, CPU time, memory.
 
 inline double monotonicMs() {
   timespec t{};
@@ -26,15 +24,8 @@ inline double peakMiB() {
   return u.ru_maxrss / 1024.0;
 }
 
-// A throw-away copy of the built game folder, so no record is touched.
-QString makeGameFolder();
-
-// Child processes: print "frame <monotonic ms> <peak MiB>" once the first
-// frame is painted, then quit.
-int runFirstFrameChild(int argc, char** argv, bool game);
-
-// Figures measured inside one running game.
+// Figures measured inside one running game, in the current folder.
 int runInGameFigures(int argc, char** argv);
 
-// Memory after many whole games played in one process.
+// Memory after many whole games played in one process, in the current folder.
 int runLongSession(int argc, char** argv, int games);
