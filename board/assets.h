@@ -31,6 +31,10 @@ enum Number : int {
   kCreditsBanner = 109,    // the two small credits banners
 };
 inline std::string fileName(int number) { return "bitmap" + std::to_string(number); }
+// The bitmaps of the first frame, kept as bare pixels: the game paints them
+// without decoding anything (the build reads this list too).
+inline constexpr Number kBarePixels[] = {kClosedTray, kWoodTile, kHoldRowFelt, kTallCredits,
+                                         kCreditsBanner};
 }  // namespace bitmap
 
 // ---- Mouse pointers of the program, drawn by the art generator

@@ -117,13 +117,21 @@ void BoardWidget::paintElement(QPainter& p, const Element& e, const QRect& area)
     case Element::Kind::Picture: {
       const auto& pic = static_cast<const PictureBox&>(e);
       const auto* qp = dynamic_cast<const QtPicture*>(pic.picture().get());
-      if (!qp || qp->pixmap.isNull()) break;
+      if (!qp || qp->pixmap().isNull()) break;
+      const QPixmap& pixmap = qp->pixmap();
       p.save();
       p.setClipRect(toPixels(e.windowRect()), Qt::IntersectClip);
-      if (pic.stretch)
-        p.drawPixmap(r.topLeft(), scaled(e, qp->pixmap, r.size()));
-      else
-        p.drawPixmap(r.topLeft(), qp->pixmap);
+      if (!pic.stretch) {
+        p.drawPixmap(r.topLeft(), pixmap);
+      } else if (r.width() * devicePixelRatioF() > pixmap.width() ||
+                 r.height() * devicePixelRatioF() > pixmap.height()) {
+        // Enlarged as it is drawn, only where it shows: a large copy of a
+        // small tile would cost far more memory than drawing it.
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(r, pixmap);
+      } else {
+        p.drawPixmap(r.topLeft(), scaled(e, pixmap, r.size()));  // made smaller once, with care
+      }
       p.restore();
       break;
     }
@@ -149,6 +157,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
   p.fillRect(area, Qt::black);
   for (auto it = board_.order().rbegin(); it != board_.order().rend(); ++it)
     paintElement(p, **it, area);
+  if (!std::exchange(painted_, true)) emit firstPainted();
 }
 
 Element* BoardWidget::elementAt(QPoint pixel) const {

@@ -27,6 +27,10 @@ class BoardWidget : public QWidget {
   // The label or picture that takes the mouse at a place, if any.
   Element* elementAt(QPoint pixel) const;
 
+ signals:
+  // The board has been painted for the first time.
+  void firstPainted();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -50,4 +54,5 @@ class BoardWidget : public QWidget {
   Element* pressed_ = nullptr;
   MousePointer shownPointer_;
   QHash<const Element*, ScaledPicture> scaledCache_;
+  bool painted_ = false;
 };

@@ -3,6 +3,14 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+#include "desktop/board_widget.h"
+
+namespace {
+constexpr std::chrono::milliseconds kSoundSetUpDelay{250};
+}  // namespace
 
 #include "media/stop_messages.h"
 
@@ -25,7 +33,18 @@ bool GameApp::start() {
   window.syncFromGame();
   window.adjustSize();
   if (const QScreen* screen = window.screen())
-    window.move(screen->availableGeometry().center() - window.rect().center());
+    window.move(placeOnScreen(screen->availableGeometry(), window.size()));
+  // The sound is set up a moment after the first frame, which so reaches the
+  // screen first even on one core; no sound is asked for that soon (the
+  // first follows a typed name), and one that is would set it up at once.
+  QObject::connect(window.boardWidget(), &BoardWidget::firstPainted, &window, [this] {
+    QTimer::singleShot(kSoundSetUpDelay, &window, [this] { platform.setUpSound(); });
+  });
   window.show();
   return true;
+}
+
+QPoint placeOnScreen(const QRect& screen, const QSize& window) {
+  const QPoint centred = screen.center() - QRect(QPoint(), window).center();
+  return {std::max(screen.left(), centred.x()), std::max(screen.top(), centred.y())};
 }

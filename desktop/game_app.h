@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <memory>
 
 #include "desktop/main_window.h"
@@ -8,7 +10,8 @@
 #include "media/folder_lock.h"
 
 // The whole program once QApplication exists: the platform, the game, the
-// window. start() runs the start-up and shows the window centred.
+// window. start() runs the start-up and shows the window on the screen; the
+// sound is set up once the first frame is painted.
 class GameApp {
  public:
   GameApp();
@@ -29,3 +32,7 @@ class GameApp {
  private:
   FolderLock lock_;
 };
+
+// Where a window goes on a screen: centred, but never with its top-left
+// corner, and so its menu bar, off the screen.
+QPoint placeOnScreen(const QRect& screen, const QSize& window);

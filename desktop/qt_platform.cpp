@@ -4,33 +4,71 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QLibrary>
 #include <QLocale>
 #include <QMessageBox>
-#include <QSoundEffect>
+#include <QResource>
 #include <QTime>
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
 #include <bit>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 
 #include "board/assets.h"
+#include "desktop/sound_player.h"
+#include "resources/raw_picture.h"
 
 namespace {
 
 // Die pictures are made at twice their size.
 constexpr qreal kDieScale = 2.0;
 
+// A picture kept as bare pixels, used where it lies in the program; a null
+// image if there is none of that name.
+QImage rawArt(const QString& path) {
+  const QResource resource(path);
+  RawPictureHeader header;
+  if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+      resource.size() < qint64(sizeof header))
+    return {};
+  std::memcpy(&header, resource.data(), sizeof header);
+  if (std::memcmp(header.magic, RawPictureHeader().magic, sizeof header.magic) != 0 ||
+      resource.size() < qint64(sizeof header) + qint64(header.bytesPerLine) * header.height)
+    return {};
+  const uchar* pixels = resource.data() + sizeof header;
+  QImage image(pixels, int(header.width), int(header.height), header.bytesPerLine,
+               QImage::Format_ARGB32_Premultiplied);
+  if (reinterpret_cast<quintptr>(pixels) % 4 != 0) image = image.copy();  // rows must be aligned
+  return image;
+}
+
 // The program's own pictures come in two sizes; a 2x screen takes the "@2x"
-// one, whose name tells the reader its pixel ratio.
+// one. Those of the first frame are bare pixels, the others PNG files.
 QPixmap artPixmap(const QString& name) {
   const bool large = qApp->devicePixelRatio() > 1.0;
-  return QPixmap(QString(":/art/%1%2.png").arg(name, large ? "@2x" : ""));
+  const QString path = QString(":/art/%1%2").arg(name, large ? "@2x" : "");
+  QImage image = rawArt(path + ".argb");
+  if (image.isNull()) {
+    image.load(path + ".png");
+    // Converted where it lies: a copy would double the memory for a moment.
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                            : QImage::Format_RGB32);
+  }
+  image.setDevicePixelRatio(large ? 2.0 : 1.0);
+  return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
 }
 
 }  // namespace
+
+const QPixmap& QtPicture::pixmap() const {
+  if (!art_.isEmpty()) pixmap_ = artPixmap(std::exchange(art_, QString()));
+  return pixmap_;
+}
 
 QtPlatform::QtPlatform() { clock_.start(); }
 QtPlatform::~QtPlatform() = default;
@@ -83,9 +121,8 @@ double QtPlatform::random() { return std::generate_canonical<double, 32>(random_
 PictureRef QtPlatform::loadBitmap(int resource) {
   PictureRef& slot = bitmaps_[resource];
   if (!slot) {
-    slot =
-        std::make_shared<QtPicture>("bitmap " + std::to_string(resource),
-                                    artPixmap(QString::fromStdString(bitmap::fileName(resource))));
+    slot = std::make_shared<QtPicture>("bitmap " + std::to_string(resource),
+                                       QString::fromStdString(bitmap::fileName(resource)));
   }
   return slot;
 }
@@ -104,19 +141,24 @@ PictureRef QtPlatform::loadPictureFile(const std::string& path) {
   return std::make_shared<QtPicture>(path, std::move(pixmap));
 }
 
-// One player for the whole game, as it were: a new effect cuts the one
-// playing. Each file is loaded once, when it is first played.
+QString QtPlatform::soundModuleFolder;
+
+void QtPlatform::setUpSound() {
+  if (std::exchange(soundTried_, true)) return;
+  const QString folder =
+      soundModuleFolder.isEmpty() ? QCoreApplication::applicationDirPath() : soundModuleFolder;
+  QLibrary module(folder + "/" + kSoundModule);
+  QString whyNot;
+  if (auto make = reinterpret_cast<MakeSoundPlayer>(module.resolve(kMakeSoundPlayer)))
+    sound_.reset(make(&whyNot));
+  else
+    whyNot = module.errorString();
+  if (!sound_) std::fprintf(stderr, "PENTARO plays no sound: %s\n", qPrintable(whyNot));
+}
+
 void QtPlatform::playSound(const std::string& path) {
-  if (playing_) playing_->stop();
-  std::unique_ptr<QSoundEffect>& effect = sounds_[path];
-  if (!effect) {
-    effect = std::make_unique<QSoundEffect>();
-    effect->setVolume(0.5f);
-    effect->setSource(
-        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromStdString(path))));
-  }
-  playing_ = effect.get();
-  playing_->play();
+  setUpSound();
+  if (sound_) sound_->play(QDir::current().absoluteFilePath(QString::fromStdString(path)));
 }
 
 void QtPlatform::keepOnTop() {

@@ -11,13 +11,20 @@
 #include "flow/platform.h"
 
 class QEventLoop;
-class QSoundEffect;
 class QWidget;
+class SoundPlayer;
 
-// A picture ready for painting; marked for 2x screens.
-struct QtPicture : Picture {
-  QtPicture(std::string from, QPixmap p) : Picture(std::move(from)), pixmap(std::move(p)) {}
-  QPixmap pixmap;
+// A picture ready for painting; marked for 2x screens. One of the program's
+// own is decoded when it is first painted: a hidden one costs nothing.
+class QtPicture : public Picture {
+ public:
+  QtPicture(std::string from, QPixmap p) : Picture(std::move(from)), pixmap_(std::move(p)) {}
+  QtPicture(std::string from, QString art) : Picture(std::move(from)), art_(std::move(art)) {}
+  const QPixmap& pixmap() const;
+
+ private:
+  mutable QPixmap pixmap_;
+  mutable QString art_;
 };
 
 // The machine as the game sees it, through Qt.
@@ -32,6 +39,12 @@ class QtPlatform : public Platform {
   // Ends every wait at once (the window is closing).
   void cancelWaits();
   bool halted() const { return halted_; }
+  // Loads the sound module, once; the first sound does it at the latest.
+  // Without it, or without a sound server, the game is silent and says why
+  // once on stderr.
+  void setUpSound();
+  // Where the sound module is looked for: beside the program, unless set.
+  static QString soundModuleFolder;
 
   double secondsSinceMidnight() override;
   double monotonicSeconds() override;
@@ -54,8 +67,8 @@ class QtPlatform : public Platform {
   QElapsedTimer clock_;
   std::mt19937 random_;
   std::map<int, PictureRef> bitmaps_;
-  std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
-  QSoundEffect* playing_ = nullptr;
+  std::unique_ptr<SoundPlayer> sound_;
+  bool soundTried_ = false;
   std::vector<QEventLoop*> waits_;
   bool cancelled_ = false;
   bool halted_ = false;

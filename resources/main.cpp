@@ -9,6 +9,7 @@
 
 #include <QCryptographicHash>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -52,21 +53,28 @@ class DataFolder {
 void writeArt(const fs::path& dir) {
   // Each picture is drawn at twice its size for 2x screens ("@2x") and
   // halved for ordinary ones, so neither kind of screen scales at run time.
-  const auto save = [&](const std::string& name, const QImage& picture) {
-    writeFile(dir / (name + "@2x.png"), pngBytes(picture));
-    writeFile(dir / (name + ".png"),
-              pngBytes(picture.scaled(picture.size() / 2, Qt::IgnoreAspectRatio,
-                                      Qt::SmoothTransformation)));
+  // The bitmaps of the first frame are kept as bare pixels: the game paints
+  // them without decoding anything.
+  const auto save = [&](const std::string& name, const QImage& picture, bool bare = false) {
+    const QImage small =
+        picture.scaled(picture.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const auto bytes = bare ? rawBytes : pngBytes;
+    const std::string suffix = bare ? ".argb" : ".png";
+    writeFile(dir / (name + "@2x" + suffix), bytes(picture));
+    writeFile(dir / (name + suffix), bytes(small));
   };
-  save(bitmap::fileName(bitmap::kOpenTray), openTray());
-  save(bitmap::fileName(bitmap::kDiceCup), diceCup());
-  save(bitmap::fileName(bitmap::kClosedTray), closedTray());
-  save(bitmap::fileName(bitmap::kWoodTile), woodTile());
-  save(bitmap::fileName(bitmap::kHoldRowFelt), holdRowFelt());
-  save(bitmap::fileName(bitmap::kTrayTiltedLeft), shakenTray(-1));
-  save(bitmap::fileName(bitmap::kTrayTiltedRight), shakenTray(+1));
-  save(bitmap::fileName(bitmap::kTallCredits), tallCredits());
-  save(bitmap::fileName(bitmap::kCreditsBanner), creditsBanner());
+  const auto saveBitmap = [&](bitmap::Number number, const QImage& picture) {
+    save(bitmap::fileName(number), picture, std::ranges::count(bitmap::kBarePixels, number) > 0);
+  };
+  saveBitmap(bitmap::kOpenTray, openTray());
+  saveBitmap(bitmap::kDiceCup, diceCup());
+  saveBitmap(bitmap::kClosedTray, closedTray());
+  saveBitmap(bitmap::kWoodTile, woodTile());
+  saveBitmap(bitmap::kHoldRowFelt, holdRowFelt());
+  saveBitmap(bitmap::kTrayTiltedLeft, shakenTray(-1));
+  saveBitmap(bitmap::kTrayTiltedRight, shakenTray(+1));
+  saveBitmap(bitmap::kTallCredits, tallCredits());
+  saveBitmap(bitmap::kCreditsBanner, creditsBanner());
   save(cursor::fileName(cursor::kHand), handCursor());
   save(cursor::fileName(cursor::kQuestion), helpCursor());
   save("icon", windowIcon());

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "resources/raw_picture.h"
+
 void writeFile(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -19,4 +21,16 @@ std::string pngBytes(const QImage& picture) {
   // best setting takes ten times as long.
   if (!picture.save(&buffer, "PNG", 60)) throw std::runtime_error("cannot encode a PNG picture");
   return bytes.toStdString();
+}
+
+std::string rawBytes(const QImage& picture) {
+  const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  RawPictureHeader header;
+  header.width = static_cast<std::uint32_t>(pixels.width());
+  header.height = static_cast<std::uint32_t>(pixels.height());
+  header.bytesPerLine = static_cast<std::uint32_t>(pixels.width()) * 4;
+  std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
+  for (int y = 0; y < pixels.height(); ++y)
+    bytes.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), header.bytesPerLine);
+  return bytes;
 }

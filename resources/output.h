@@ -10,3 +10,6 @@ void writeFile(const std::filesystem::path& path, std::string_view bytes);
 
 // The picture as PNG file bytes.
 std::string pngBytes(const QImage& picture);
+
+// The picture as its bare pixels behind a RawPictureHeader.
+std::string rawBytes(const QImage& picture);

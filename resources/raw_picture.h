@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+// A picture kept as its pixels, painted straight from where it lies in the
+// program: no decoding, no copy. The pictures of the first frame are kept so.
+// The header is followed by height rows of premultiplied 32-bit ARGB pixels
+// in the machine's byte order, bytesPerLine apart.
+struct RawPictureHeader {
+  char magic[4] = {'A', 'R', 'G', 'B'};
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+  std::uint32_t bytesPerLine = 0;
+};
