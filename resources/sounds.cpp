@@ -235,5 +235,10 @@ Samples soundEffect(sound::Effect effect) {
       throw std::out_of_range("no such sound effect");
   }
   finish(s, kPeak);
+  // Qt's player drops the end of a sound shorter than the sound server's
+  // buffer, or all of it (the tray's knock went unheard): short ones get a
+  // silent tail.
+  const std::size_t shortest = silence(0.3).size();
+  if (s.size() < shortest) s.resize(shortest, 0.0);
   return s;
 }
