@@ -5,7 +5,8 @@
 
 play_packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-liberation2 fonts-dejavu-core)
 test_packages=(libgtest-dev xvfb xauth desktop-file-utils appstream dpkg-dev file groff-base
-               clang libclang-rt-14-dev)
+               clang libclang-rt-14-dev pulseaudio pulseaudio-utils sox
+               libxcb1-dev libxcb-damage0-dev)
 
 packages=("${play_packages[@]}")
 [ "${1-}" = test ] && packages+=("${test_packages[@]}")
