@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
@@ -79,6 +80,16 @@ TEST_F(WindowTest, RestingBoardShowsItsColours) {
       BoardWidget::toPixels(app->game.board.mini[0].windowRect()).topLeft() + QPoint(5, 5);
   EXPECT_GT(image.pixelColor(body * image.devicePixelRatio()).lightness(), 180);
   EXPECT_FALSE(app->window.nameField()->isVisible());
+}
+
+// Centred where it fits; a window larger than the screen (2x on a 1280 x 1024
+// screen) keeps its top-left corner, and so its menu bar, on the screen.
+TEST_F(WindowTest, WindowStaysReachableOnItsScreen) {
+  const QRect screen = app->window.screen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(app->window.frameGeometry().topLeft()));
+  EXPECT_EQ(placeOnScreen({0, 0, 1280, 1024}, {648, 590}), QPoint(316, 217));
+  EXPECT_EQ(placeOnScreen({0, 0, 1280, 1024}, {1296, 1180}), QPoint(0, 0));
+  EXPECT_EQ(placeOnScreen({1280, 24, 1280, 1000}, {1296, 600}), QPoint(1280, 224));
 }
 
 TEST_F(WindowTest, MenuAndNameFieldFollowTheGame) {
