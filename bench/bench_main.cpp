@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "desktop/qt_platform.h"
 #include "measure.h"
 
 int main(int argc, char** argv) {
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
   for (const QString& f : built.entryList(QDir::Files))
     QFile::copy(built.filePath(f), folder.filePath("Dati/" + f));
   if (!QDir::setCurrent(folder.path())) return 1;
+  QtPlatform::soundModuleFolder = PENTARO_GAME_DIR;
 
   if (argc >= 2 && std::strcmp(argv[1], "--games") == 0) {
     const int games = argc >= 3 ? std::max(10, std::atoi(argv[2])) : 200;

@@ -49,7 +49,7 @@ int runInGameFigures(int argc, char** argv) {
     const double cpu0 = cpuMs(), wall0 = monotonicMs();
     window.run([&] { game.tira_Click(); });
     const double wall = monotonicMs() - wall0;
-    std::printf("  during the %-16s%6.2f %%   (%.0f ms of animation, %.0f ms CPU)\n", which,
+    std::printf("  during the %-17s%6.2f %%   (%.0f ms of animation, %.0f ms CPU)\n", which,
                 100.0 * (cpuMs() - cpu0) / wall, wall, cpuMs() - cpu0);
     idleCpuPercent(1000);
   }

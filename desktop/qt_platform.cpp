@@ -128,9 +128,17 @@ PictureRef QtPlatform::loadBitmap(int resource) {
 }
 
 PictureRef QtPlatform::loadPictureFile(const std::string& path) {
-  QImageReader reader(QString::fromStdString(path));
-  reader.setDecideFormatFromContent(true);
-  QImage image = reader.read();
+  // The die pictures are PNG: read as such, without waking every image
+  // format plugin to guess; anything else is still known by its content.
+  const QString file = QString::fromStdString(path);
+  QImageReader png(file, "png");
+  png.setAutoDetectImageFormat(false);
+  QImage image = png.read();
+  if (image.isNull()) {
+    QImageReader any(file);
+    any.setDecideFormatFromContent(true);
+    image = any.read();
+  }
   if (image.isNull()) return nullptr;
   // An ordinary screen gets the die halved once here, not at every paint.
   if (qApp->devicePixelRatio() <= 1.0)
