@@ -38,3 +38,10 @@ DiceAnalysis analyseDice(const std::array<int, 5>& faces) {
   if (run >= 5) a.largeStraight = 40;
   return a;
 }
+
+int categoryValue(const DiceAnalysis& a, int index) {
+  if (index < 6) return (index + 1) * a.count[index + 1];
+  const int lower[7] = {a.threeOfAKind,   a.fourOfAKind,   a.fullHouse, a.smallStraight,
+                        a.largeStraight, a.fiveOfAKind, a.sum};
+  return lower[index - 6];
+}

@@ -1,0 +1,153 @@
+#include "advisor/strategy.h"
+
+#include <algorithm>
+#include <bitset>
+
+#include "advisor/advice.h"
+
+namespace advisor {
+
+namespace {
+
+constexpr int kUppers = kBonusLine + 1;
+
+std::size_t slot(const Sheet& s) {
+  return s.used * kUppers + std::min(s.upper, kBonusLine);
+}
+
+// The upper totals (counted up to the line) that some play reaches with the
+// given upper boxes filled: the others are never asked for.
+std::array<std::bitset<kUppers>, 64> reachableUppers() {
+  std::array<std::bitset<kUppers>, 64> reach{};
+  reach[0].set(0);
+  for (unsigned mask = 1; mask < 64; ++mask) {
+    int box = 0;
+    while (!(mask & (1u << box))) ++box;
+    const auto& before = reach[mask & ~(1u << box)];
+    for (int u = 0; u < kUppers; ++u) {
+      if (!before[u]) continue;
+      for (int n = 0; n <= 5; ++n) reach[mask].set(std::min(u + n * (box + 1), kBonusLine));
+    }
+  }
+  return reach;
+}
+
+}  // namespace
+
+std::shared_ptr<const Strategy> solve() { return std::make_shared<const Strategy>(); }
+
+Strategy::Strategy() : future_(std::size_t{kFullSheet + 1} * kUppers, 0.0) {
+  const auto reach = reachableUppers();
+  for (unsigned used = kFullSheet - 1;; --used) {
+    for (int u = 0; u < kUppers; ++u)
+      if (reach[used & 63][u]) future_[slot({used, u})] = TurnValues(future_, {used, u}).start();
+    if (used == 0) break;
+  }
+}
+
+double Strategy::future(const Sheet& sheet) const {
+  return sheet.used == kFullSheet ? 0 : future_[slot(sheet)];
+}
+
+TurnValues::TurnValues(const Strategy& strategy, Sheet sheet)
+    : TurnValues(strategy.future_, sheet) {}
+
+TurnValues::TurnValues(const std::vector<double>& future, Sheet sheet)
+    : future_(future), sheet_(sheet) {
+  const DiceSets& sets = DiceSets::get();
+  using S = DiceSets;
+  // What each free box brings besides its own points: the bonus it may
+  // complete (upper boxes, by the number of dice of their face) and the
+  // sheet's expectation afterwards.
+  std::array<std::array<double, 6>, 6> upperGain{};
+  std::array<double, kBoxes> lowerLater{};
+  std::array<int, kBoxes> free{};
+  int freeCount = 0;
+  for (int box = 0; box < kBoxes; ++box) {
+    if (sheet.used & (1u << box)) continue;
+    free[freeCount++] = box;
+    if (box < 6) {
+      for (int n = 0; n <= 5; ++n) upperGain[box][n] = n * (box + 1) + gain(box, n * (box + 1));
+    } else {
+      lowerLater[box] = gain(box, 0);
+    }
+  }
+  for (int h = S::kFirstHand; h < S::kCount; ++h) {
+    const Counts& c = sets.counts(h);
+    double best = -1;
+    for (int i = 0; i < freeCount; ++i) {
+      const int box = free[i];
+      const double v = box < 6 ? upperGain[box][c[box + 1]] : sets.value(h, box) + lowerLater[box];
+      best = std::max(best, v);
+    }
+    hand_[0][h - S::kFirstHand] = best;
+  }
+  // One die at a time: keeping s is worth the mean of keeping s and each face.
+  std::array<double, S::kCount> bestWithin{};
+  for (int t = 1; t <= 2; ++t) {
+    auto& keep = keep_[t];
+    std::copy(hand_[t - 1].begin(), hand_[t - 1].end(), keep.begin() + S::kFirstHand);
+    for (int s = S::kFirstHand - 1; s >= 0; --s) {
+      double sum = 0;
+      for (int next : sets.more(s)) sum += keep[next];
+      keep[s] = sum / 6;
+    }
+    // The best set to keep within each set, growing from the empty one;
+    // keeping a whole hand means stopping.
+    std::copy(hand_[0].begin(), hand_[0].end(), keep.begin() + S::kFirstHand);
+    bestWithin[0] = keep[0];
+    for (int s = 1; s < S::kCount; ++s) {
+      double best = keep[s];
+      for (int less : sets.fewer(s)) best = std::max(best, bestWithin[less]);
+      bestWithin[s] = best;
+    }
+    std::copy(bestWithin.begin() + S::kFirstHand, bestWithin.end(), hand_[t].begin());
+  }
+  for (int h = S::kFirstHand; h < S::kCount; ++h)
+    start_ += sets.chance(h) * hand_[2][h - S::kFirstHand];
+}
+
+double TurnValues::enter(int hand, int box) const {
+  const int points = DiceSets::get().value(hand, box);
+  return points + gain(box, box < 6 ? points : 0);
+}
+
+double TurnValues::gain(int box, int upperPoints) const {
+  const Sheet after{sheet_.used | (1u << box), sheet_.upper + upperPoints};
+  const bool bonus = sheet_.upper < kBonusLine && after.upper >= kBonusLine;
+  return (bonus ? kBonus : 0) + (after.used == kFullSheet ? 0 : future_[slot(after)]);
+}
+
+KeepChoice TurnValues::bestKeep(const Counts& dice, int throwsLeft) const {
+  const DiceSets& sets = DiceSets::get();
+  const int hand = sets.index(dice);
+  KeepChoice choice;
+  choice.keep = dice;
+  choice.stop = true;
+  choice.future = hand_[0][hand - DiceSets::kFirstHand];
+  // Every smaller set within the hand, face by face.
+  for (Counts k{};;) {
+    if (k != dice) {
+      const double v = keep_[throwsLeft][sets.index(k)];
+      if (v > choice.future) choice = {k, false, v};
+    }
+    int f = 1;
+    while (f <= 6 && k[f] == dice[f]) k[f++] = 0;
+    if (f > 6) break;
+    ++k[f];
+  }
+  return choice;
+}
+
+BoxChoice TurnValues::bestBox(const Counts& dice) const {
+  const int hand = DiceSets::get().index(dice);
+  BoxChoice choice;
+  for (int box = 0; box < kBoxes; ++box) {
+    if (sheet_.used & (1u << box)) continue;
+    const double v = enter(hand, box);
+    if (choice.box < 0 || v > choice.future) choice = {box, v};
+  }
+  return choice;
+}
+
+}  // namespace advisor

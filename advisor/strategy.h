@@ -1,0 +1,79 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "advisor/dice_sets.h"
+
+namespace advisor {
+
+constexpr int kBoxes = 13;
+constexpr unsigned kFullSheet = (1u << kBoxes) - 1;
+constexpr int kBonusLine = 63;  // upper total that earns the bonus
+constexpr int kBonus = 35;
+
+// One player's sheet between two entries.
+struct Sheet {
+  unsigned used = 0;  // bit i: box i holds an entry
+  int upper = 0;      // total of boxes 0 to 5
+};
+
+class Strategy {
+ public:
+  // Works the table out: every sheet, latest first.
+  Strategy();
+
+  // Points the sheet still expects from the start of a turn, bonus included,
+  // when every choice from here on is the best one.
+  double future(const Sheet& sheet) const;
+
+ private:
+  friend class TurnValues;
+  // [used][upper total, counted up to the bonus line]
+  std::vector<double> future_;
+};
+
+struct KeepChoice {
+  Counts keep{};  // all five: stop now
+  bool stop = false;
+  double future = 0;  // points still to come, this turn's entry included
+};
+
+struct BoxChoice {
+  int box = -1;
+  double future = 0;
+};
+
+// The values of one turn on a given sheet: what each hand is worth after
+// each throw, and what each set of kept dice is worth before one.
+class TurnValues {
+ public:
+  TurnValues(const Strategy& strategy, Sheet sheet);
+
+  // Before the first throw.
+  double start() const { return start_; }
+  // Before throw number 2 or 3, `throwsLeft` being 2 or 1 then.
+  KeepChoice bestKeep(const Counts& dice, int throwsLeft) const;
+  // Once the throwing is over.
+  BoxChoice bestBox(const Counts& dice) const;
+
+ private:
+  friend class Strategy;
+  TurnValues(const std::vector<double>& future, Sheet sheet);
+  // The points of the entry, the bonus it brings and what the sheet expects after.
+  double enter(int hand, int box) const;
+  // The same without the box's own points (`upperPoints` for an upper box).
+  double gain(int box, int upperPoints) const;
+
+  const std::vector<double>& future_;
+  Sheet sheet_;
+  // hand_[t][h - kFirstHand]: hand h after a throw that leaves t more throws.
+  std::array<std::array<double, DiceSets::kHands>, 3> hand_{};
+  // keep_[t][s]: keeping the set s of fewer than five dice and throwing the
+  // rest, with t throws left counting that one (1 or 2). For hands it holds
+  // what is left after working it out.
+  std::array<std::array<double, DiceSets::kCount>, 3> keep_{};
+  double start_ = 0;
+};
+
+}  // namespace advisor

@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "advisor/advice.h"
+#include "advisor/strategy.h"
+#include "game_fixture.h"
+
+namespace {
+
+using advisor::Advice;
+
+// Solving takes a second or so: every test shares one table.
+const advisor::Strategy& table() {
+  static const auto strategy = advisor::solve();
+  return *strategy;
+}
+
+// Upper boxes worth 60 (no bonus), every lower box but "Chance" used with 0.
+constexpr std::array<const char*, 13> kAllButChance = {"3", "6", "9", "12", "15", "15", "0",
+                                                       "0", "0", "0",  "0",  "0",  ""};
+
+class AdvisorTest : public GameTest {
+ protected:
+  Advice advice() const { return advisor::adviseFor(table(), *game); }
+
+  void lay(const std::array<const char*, 13>& sheet) {
+    for (int i = 0; i < 13; ++i) game->board.PUNTI[i].setCaption(sheet[i]);
+  }
+  // Throws the dice not held: the n-th lands on places[n] showing faces[n].
+  void throwDice(std::vector<int> places, std::vector<int> faces) {
+    for (std::size_t n = 0; n < places.size(); ++n) platform.scriptDie(places[n], faces[n]);
+    game->tira_Click();
+  }
+  // Selects dice on the tray and holds them, as the player would.
+  void hold(std::vector<int> places) {
+    for (int p : places) game->dado_Click(p);
+    tick(2);
+    ASSERT_EQ(game->board.Label2.caption(), "TIENI");
+    game->Label2_Click();
+  }
+  std::vector<int> sorted(std::vector<int> v) const {
+    std::sort(v.begin(), v.end());
+    return v;
+  }
+};
+
+TEST(Advisor, OptimalPlayFromAnEmptySheetExpects245_87) {
+  EXPECT_NEAR(table().future({}), 245.87, 0.005);
+  // A full upper part in hand: what is left is worth less, the bonus is won.
+  EXPECT_LT(table().future({0b111111, 63}), table().future({}));
+  EXPECT_EQ(table().future({advisor::kFullSheet, 70}), 0);
+}
+
+TEST(Advisor, ExpectedScoreInItalian) {
+  EXPECT_EQ(advisor::expectedScoreText(246.25), "Punteggio atteso: 246,3");
+  EXPECT_EQ(advisor::expectedScoreText(245.87), "Punteggio atteso: 245,9");
+  EXPECT_EQ(advisor::expectedScoreText(99.96), "Punteggio atteso: 100,0");
+  EXPECT_EQ(advisor::expectedScoreText(0), "Punteggio atteso: 0,0");
+}
+
+// The advisor must score every hand as the game enters it.
+TEST_F(AdvisorTest, EveryHandIsWorthWhatTheGameEnters) {
+  GameWindow& g = started();
+  const auto& sets = advisor::DiceSets::get();
+  for (int h = sets.kFirstHand; h < sets.kCount; ++h) {
+    int k = 0;
+    for (int f = 1; f <= 6; ++f)
+      for (int n = 0; n < sets.counts(h)[f]; ++n) g.ValoreDado[k++] = f;
+    g.SceltaAttiva = 1;
+    g.controlla();
+    for (int box = 0; box < 13; ++box) {
+      g.PUNTI_Click(box);
+      ASSERT_EQ(g.board.PUNTI[box].caption(), std::to_string(sets.value(h, box)))
+          << ::testing::PrintToString(g.ValoreDado) << " box " << box;
+    }
+    g.board.PUNTI[12].setCaption("");
+    g.CategoriaScelta = 0;
+  }
+}
+
+TEST_F(AdvisorTest, NothingToAdviseOutsideTheTurn) {
+  open();
+  EXPECT_FALSE(advice().available);  // no game
+  game->Gioca_Click();
+  EXPECT_FALSE(advice().available);  // names being typed
+
+  started();
+  bool duringThrow = true;
+  platform.duringWait = [&] { duringThrow = advice().available; };
+  throwDice({0, 1, 2, 3, 4}, {1, 2, 3, 4, 5});
+  EXPECT_FALSE(duringThrow);
+  EXPECT_TRUE(advice().available);
+  game->basta_Click();
+  EXPECT_FALSE(advice().available);
+}
+
+TEST_F(AdvisorTest, BeforeTheFirstThrowOnlyTheExpectedScore) {
+  started();
+  const Advice a = advice();
+  EXPECT_TRUE(a.available);
+  EXPECT_TRUE(a.keepTray.empty() && a.keepHeld.empty());
+  EXPECT_FALSE(a.stop || a.box);
+  EXPECT_NEAR(a.expected, 245.87, 0.005);
+
+  // Points already on the sheet, with the bonus they have won, count in.
+  lay({"3", "8", "12", "16", "15", "12", "", "", "", "", "", "", ""});
+  EXPECT_NEAR(advice().expected, 66 + 35 + table().future({0b111111, 66}), 1e-9);
+}
+
+TEST_F(AdvisorTest, WithOnlyChanceLeftKeepsWhatBeatsAThrow) {
+  started();
+  lay(kAllButChance);
+  // Two throws to come: a thrown die is worth 4.25, so keep the 5 and the 6.
+  throwDice({2, 4, 6, 8, 10}, {2, 5, 6, 1, 4});
+  Advice a = advice();
+  EXPECT_EQ(sorted(a.keepTray), (std::vector<int>{4, 6}));
+  EXPECT_TRUE(a.keepHeld.empty());
+  EXPECT_FALSE(a.stop);
+  EXPECT_NEAR(a.expected, 60 + 11 + 3 * 4.25, 1e-9);
+
+  // Held anyway, the 2 is not worth keeping: it goes back.
+  hold({2, 4, 6});  // slots 0, 1, 2 take the 2, the 5 and the 6
+  a = advice();
+  EXPECT_EQ(sorted(a.keepHeld), (std::vector<int>{1, 2}));
+  EXPECT_TRUE(a.keepTray.empty());
+  EXPECT_NEAR(a.expected, 60 + 11 + 3 * 4.25, 1e-9);
+
+  // One throw to come: a thrown die is worth 3.5, so keep every 4, 5 and 6.
+  throwDice({3, 5}, {4, 3});
+  a = advice();
+  EXPECT_EQ(sorted(a.keepHeld), (std::vector<int>{1, 2}));
+  EXPECT_EQ(a.keepTray, std::vector<int>{3});
+  EXPECT_NEAR(a.expected, 60 + 5 + 6 + 4 + 2 * 3.5, 1e-9);
+
+  // The advice not taken, the last throw leaves one box to choose.
+  throwDice({7, 9}, {6, 1});
+  a = advice();
+  EXPECT_EQ(a.box, 12);
+  EXPECT_TRUE(a.keepTray.empty() && a.keepHeld.empty());
+  EXPECT_NEAR(a.expected, 60 + 2 + 5 + 6 + 6 + 1, 1e-9);
+}
+
+TEST_F(AdvisorTest, StopsWhenKeepingAllFiveBeatsThrowing) {
+  started();
+  lay(kAllButChance);
+  throwDice({0, 5, 9, 13, 17}, {6, 5, 6, 5, 6});
+  const Advice a = advice();
+  EXPECT_TRUE(a.stop);
+  EXPECT_EQ(sorted(a.keepTray), (std::vector<int>{0, 5, 9, 13, 17}));
+  EXPECT_NEAR(a.expected, 60 + 28, 1e-9);
+}
+
+TEST_F(AdvisorTest, FiveSixesTakePentaro) {
+  GameWindow& g = started();
+  throwDice({1, 2, 3, 4, 5}, {6, 6, 6, 6, 6});
+  EXPECT_TRUE(advice().stop);
+  g.Label29_Click();  // "FERMATI"
+  const Advice a = advice();
+  EXPECT_EQ(a.box, 11);
+  // The entry is tentative until accepted: entering it changes nothing.
+  g.PUNTI_Click(5);
+  const Advice again = advice();
+  EXPECT_EQ(again.box, 11);
+  EXPECT_DOUBLE_EQ(again.expected, a.expected);
+}
+
+TEST_F(AdvisorTest, EachPlayerIsAdvisedOnTheirOwnSheet) {
+  GameWindow& g = started(2);
+  throwDice({1, 2, 3, 4, 5}, {6, 6, 6, 6, 6});
+  g.Label29_Click();
+  g.PUNTI_Click(11);
+  g.OK_Click();
+  EXPECT_NEAR(advice().expected, 245.87, 0.005);  // the second player's empty sheet
+}
+
+// Everything a player or the shell could see, in one text.
+std::string everything(const GameWindow& g, const FakePlatform& p) {
+  std::ostringstream out;
+  std::vector<const Element*> elements(g.board.order().begin(), g.board.order().end());
+  for (std::size_t i = 0; i < elements.size(); ++i) {
+    const Element* e = elements[i];
+    out << e->name() << (e->visible() ? "+" : "-");
+    if (auto* l = dynamic_cast<const Label*>(e)) out << l->caption();
+    if (auto* b = dynamic_cast<const PictureBox*>(e)) out << (b->picture() ? b->picture()->source : "");
+    if (auto* t = dynamic_cast<const TextField*>(e)) out << t->text();
+    if (auto* s = dynamic_cast<const Shape*>(e); s && s->fill()) out << int(s->fill()->r) << int(s->fill()->g) << int(s->fill()->b);
+    if (auto* panel = dynamic_cast<const Panel*>(e))
+      elements.insert(elements.end(), panel->children.begin(), panel->children.end());
+    out << "|";
+  }
+  for (std::size_t i = 0; i < 5; ++i) out << g.board.List1.List(i) << ",";
+  out << g.NumTiro << g.SceltaAttiva << g.CategoriaScelta << g.NumTurno << g.Giocatore
+      << g.Totale1 << g.Totale2 << g.turnBusy() << g.playing();
+  for (int i = 0; i < 18; ++i) out << g.Occupato[i] << g.FacciaPos[i];
+  for (int k = 0; k < 6; ++k) out << g.Tenuto[k] << g.ValoreDado[k] << g.PosDado[k].value_or(-1);
+  out << p.sounds.size() << p.scripted.size() << p.fallback << p.waits;
+  return out.str();
+}
+
+TEST_F(AdvisorTest, AdviceLeavesTheGameAsItWas) {
+  GameWindow& g = started();
+  auto unchangedByAdvice = [&](const char* when) {
+    SCOPED_TRACE(when);
+    g.board.takeDirty();
+    const std::string before = everything(g, platform);
+    EXPECT_TRUE(advice().available);
+    EXPECT_EQ(everything(g, platform), before);
+    EXPECT_TRUE(g.board.takeDirty().empty());
+  };
+  unchangedByAdvice("before the first throw");
+  throwDice({0, 1, 2, 3, 4}, {1, 1, 3, 6, 6});
+  hold({3, 4});
+  g.dado_Click(0);  // a selection left as it is
+  unchangedByAdvice("with dice held and selected");
+  g.Label29_Click();
+  g.PUNTI_Click(5);
+  unchangedByAdvice("with a tentative entry");
+}
+
+// A whole game played as advised: every mark names a die that is there, and
+// the expected score of the last choice is the final score.
+TEST_F(AdvisorTest, AGamePlayedAsAdvised) {
+  GameWindow& g = started();
+  double lastExpected = 0;
+  for (int turn = 0; turn < 13; ++turn) {
+    SCOPED_TRACE(turn);
+    g.tira_Click();
+    while (g.SceltaAttiva == 0) {
+      const Advice a = advice();
+      ASSERT_TRUE(a.available);
+      ASSERT_EQ(a.stop, a.keepTray.size() + a.keepHeld.size() == 5);
+      for (int i : a.keepTray) ASSERT_TRUE(g.Occupato[i] && g.board.dado[i].visible());
+      for (int k : a.keepHeld) ASSERT_TRUE(g.Tenuto[k]);
+      if (a.stop) {
+        g.Label29_Click();
+        break;
+      }
+      for (int k = 0; k < 5; ++k)
+        if (g.Tenuto[k] && std::count(a.keepHeld.begin(), a.keepHeld.end(), k) == 0)
+          g.tieni_Click(k);
+      tick(2);
+      if (g.board.Label2.caption() == "SCARTA") g.Label2_Click();
+      for (int i : a.keepTray) g.dado_Click(i);
+      tick(2);
+      if (!a.keepTray.empty()) g.Label2_Click();
+      g.tira_Click();
+    }
+    const Advice a = advice();
+    ASSERT_TRUE(a.box);
+    EXPECT_TRUE(g.board.PUNTI[*a.box].caption().empty());
+    lastExpected = a.expected;
+    g.PUNTI_Click(*a.box);
+    if (turn < 12) g.OK_Click();
+  }
+  EXPECT_TRUE(g.board.GameOver2.visible());
+  EXPECT_EQ(std::to_string(static_cast<long>(lastExpected)), g.board.TOTALE.caption());
+  EXPECT_DOUBLE_EQ(lastExpected, std::stod(g.board.TOTALE.caption()));
+}
+
+}  // namespace
