@@ -14,7 +14,8 @@ namespace advisor {
 // made, so it can be shared between threads.
 class Strategy;
 
-// Works the whole table out (a few seconds of one core); any thread may call it.
+// Works the whole table out (about a second and a half of one core, 4 MiB
+// kept); any thread may call it. Nothing is made before the first call.
 std::shared_ptr<const Strategy> solve();
 
 // What the player on turn should do now, in the board's own terms.
@@ -22,10 +23,14 @@ struct Advice {
   // False when there is nothing to advise: no game, a throw running, the
   // names still being typed, the game over.
   bool available = false;
-  // Before a throw: the tray dice dado(i) and held dice tieni(k) worth keeping.
+  // Before a throw: the tray dice dado(i) and held dice tieni(k) worth keeping
+  // (of two dice with the same face the held one is named, so fewer dice move;
+  // a held die left out is to go back on the tray).
+  // Before the first throw of a turn there are no dice: both stay empty.
   std::vector<int> keepTray;
   std::vector<int> keepHeld;
-  // Before a throw: stopping now beats throwing again.
+  // Before a throw: stopping now beats throwing again; the two lists then
+  // name all five dice.
   bool stop = false;
   // Once the throwing is over: the score box PUNTI(i) to choose.
   std::optional<int> box;

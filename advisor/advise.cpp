@@ -1,7 +1,6 @@
-#include "advisor/advice.h"
-
 #include <cmath>
 
+#include "advisor/advice.h"
 #include "advisor/strategy.h"
 #include "flow/game_window.h"
 #include "flow/number_text.h"

@@ -11,9 +11,7 @@ namespace {
 
 constexpr int kUppers = kBonusLine + 1;
 
-std::size_t slot(const Sheet& s) {
-  return s.used * kUppers + std::min(s.upper, kBonusLine);
-}
+std::size_t slot(const Sheet& s) { return s.used * kUppers + std::min(s.upper, kBonusLine); }
 
 // The upper totals (counted up to the line) that some play reaches with the
 // given upper boxes filled: the others are never asked for.

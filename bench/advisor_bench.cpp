@@ -112,8 +112,9 @@ int main() {
   const double start = monotonicMs(), startCpu = cpuMs();
   const auto strategy = solve();
   const double solveMs = monotonicMs() - start, solveCpu = cpuMs() - startCpu;
-  std::printf("table: %.0f ms to work out (%.0f ms of CPU), peak memory %.1f MiB (%.1f MiB before)\n",
-              solveMs, solveCpu, peakMiB(), before);
+  std::printf(
+      "table: %.0f ms to work out (%.0f ms of CPU), peak memory %.1f MiB (%.1f MiB before)\n",
+      solveMs, solveCpu, peakMiB(), before);
   std::printf("expected score of optimal play: %.2f\n", strategy->future({}));
 
   // The slowest advice: a turn early in the game, before the second throw.

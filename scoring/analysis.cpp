@@ -41,7 +41,7 @@ DiceAnalysis analyseDice(const std::array<int, 5>& faces) {
 
 int categoryValue(const DiceAnalysis& a, int index) {
   if (index < 6) return (index + 1) * a.count[index + 1];
-  const int lower[7] = {a.threeOfAKind,   a.fourOfAKind,   a.fullHouse, a.smallStraight,
+  const int lower[7] = {a.threeOfAKind,  a.fourOfAKind, a.fullHouse, a.smallStraight,
                         a.largeStraight, a.fiveOfAKind, a.sum};
   return lower[index - 6];
 }

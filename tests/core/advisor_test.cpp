@@ -19,7 +19,7 @@ const advisor::Strategy& table() {
 
 // Upper boxes worth 60 (no bonus), every lower box but "Chance" used with 0.
 constexpr std::array<const char*, 13> kAllButChance = {"3", "6", "9", "12", "15", "15", "0",
-                                                       "0", "0", "0",  "0",  "0",  ""};
+                                                       "0", "0", "0", "0",  "0",  ""};
 
 class AdvisorTest : public GameTest {
  protected:
@@ -183,16 +183,18 @@ std::string everything(const GameWindow& g, const FakePlatform& p) {
     const Element* e = elements[i];
     out << e->name() << (e->visible() ? "+" : "-");
     if (auto* l = dynamic_cast<const Label*>(e)) out << l->caption();
-    if (auto* b = dynamic_cast<const PictureBox*>(e)) out << (b->picture() ? b->picture()->source : "");
+    if (auto* b = dynamic_cast<const PictureBox*>(e))
+      out << (b->picture() ? b->picture()->source : "");
     if (auto* t = dynamic_cast<const TextField*>(e)) out << t->text();
-    if (auto* s = dynamic_cast<const Shape*>(e); s && s->fill()) out << int(s->fill()->r) << int(s->fill()->g) << int(s->fill()->b);
+    if (auto* s = dynamic_cast<const Shape*>(e); s && s->fill())
+      out << int(s->fill()->r) << int(s->fill()->g) << int(s->fill()->b);
     if (auto* panel = dynamic_cast<const Panel*>(e))
       elements.insert(elements.end(), panel->children.begin(), panel->children.end());
     out << "|";
   }
   for (std::size_t i = 0; i < 5; ++i) out << g.board.List1.List(i) << ",";
-  out << g.NumTiro << g.SceltaAttiva << g.CategoriaScelta << g.NumTurno << g.Giocatore
-      << g.Totale1 << g.Totale2 << g.turnBusy() << g.playing();
+  out << g.NumTiro << g.SceltaAttiva << g.CategoriaScelta << g.NumTurno << g.Giocatore << g.Totale1
+      << g.Totale2 << g.turnBusy() << g.playing();
   for (int i = 0; i < 18; ++i) out << g.Occupato[i] << g.FacciaPos[i];
   for (int k = 0; k < 6; ++k) out << g.Tenuto[k] << g.ValoreDado[k] << g.PosDado[k].value_or(-1);
   out << p.sounds.size() << p.scripted.size() << p.fallback << p.waits;
