@@ -14,7 +14,7 @@ namespace advisor {
 // made, so it can be shared between threads.
 class Strategy;
 
-// Works the whole table out (about a second and a half of one core, 4 MiB
+// Works the whole table out (about a second of one core, 4 MiB
 // kept); any thread may call it. Nothing is made before the first call.
 std::shared_ptr<const Strategy> solve();
 

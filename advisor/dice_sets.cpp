@@ -62,8 +62,7 @@ DiceSets::DiceSets() : lookup_(6 * 6 * 6 * 6 * 6 * 6, -1) {
         fewer_[s][fewer++] = index(d);
       }
     }
-    if (fewer == 0) fewer_[s][fewer++] = s;
-    for (int i = fewer; i < 6; ++i) fewer_[s][i] = fewer_[s][0];
+    fewerCount_.push_back(fewer);
   }
 
   // 5! / (c1! ... c6!) orders of throwing the same hand, out of 6^5.
@@ -79,9 +78,8 @@ DiceSets::DiceSets() : lookup_(6 * 6 * 6 * 6 * 6 * 6, -1) {
     }
     chance_.push_back(orders / 7776.0);
     const DiceAnalysis a = analyseDice(faces);
-    std::array<int, 13> v{};
-    for (int box = 0; box < 13; ++box) v[box] = categoryValue(a, box);
-    value_.push_back(v);
+    for (int box = 0; box < 13; ++box) worth_[box][h - kFirstHand] = categoryValue(a, box);
+    for (int f = 1; f <= 6; ++f) dice_[f][h - kFirstHand] = c[f];
   }
 }
 

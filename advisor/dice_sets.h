@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <vector>
 
 namespace advisor {
@@ -25,14 +26,17 @@ class DiceSets {
   // For a set of fewer than five dice: the sets with one more die, of face
   // 1 to 6 in turn.
   const std::array<int, 6>& more(int set) const { return more_[set]; }
-  // The sets with one die fewer; the list is padded with repeats to six
-  // entries, so maxima over it need no test. The empty set lists itself.
-  const std::array<int, 6>& fewer(int set) const { return fewer_[set]; }
+  // The sets with one die fewer, one for each face the set has.
+  std::span<const int> fewer(int set) const { return {fewer_[set].data(), fewerCount_[set]}; }
   int firstOfSize(int n) const { return first_[n]; }
   // For hands only (kFirstHand and later): the chance that five thrown dice
   // show it, and what it is worth in each box of the sheet.
   double chance(int hand) const { return chance_[hand - kFirstHand]; }
-  int value(int hand, int box) const { return value_[hand - kFirstHand][box]; }
+  int value(int hand, int box) const { return static_cast<int>(worth_[box][hand - kFirstHand]); }
+  // The same by box, hands in order: what every hand is worth there, and for
+  // the faces how many dice of the face every hand has.
+  const std::array<double, kHands>& worth(int box) const { return worth_[box]; }
+  const std::array<int, kHands>& dice(int face) const { return dice_[face]; }
 
  private:
   DiceSets();
@@ -40,10 +44,12 @@ class DiceSets {
   std::vector<Counts> counts_;
   std::vector<int> size_;
   std::vector<std::array<int, 6>> more_, fewer_;
+  std::vector<std::size_t> fewerCount_;
   std::array<int, 7> first_{};
   std::vector<int> lookup_;  // counts read as a number in base 6 -> set
   std::vector<double> chance_;
-  std::vector<std::array<int, 13>> value_;
+  std::array<std::array<double, kHands>, 13> worth_{};
+  std::array<std::array<int, kHands>, 7> dice_{};
 };
 
 }  // namespace advisor

@@ -54,31 +54,24 @@ TurnValues::TurnValues(const std::vector<double>& future, Sheet sheet)
     : future_(future), sheet_(sheet) {
   const DiceSets& sets = DiceSets::get();
   using S = DiceSets;
-  // What each free box brings besides its own points: the bonus it may
-  // complete (upper boxes, by the number of dice of their face) and the
-  // sheet's expectation afterwards.
-  std::array<std::array<double, 6>, 6> upperGain{};
-  std::array<double, kBoxes> lowerLater{};
-  std::array<int, kBoxes> free{};
-  int freeCount = 0;
+  // The best entry of every hand, box by box. An upper box brings its
+  // points, the bonus they may complete and what the sheet then expects, all
+  // set by the number of dice of its face; a lower box brings its points and
+  // an expectation that does not depend on the hand.
+  auto& entry = hand_[0];
+  entry.fill(-1);
   for (int box = 0; box < kBoxes; ++box) {
     if (sheet.used & (1u << box)) continue;
-    free[freeCount++] = box;
     if (box < 6) {
-      for (int n = 0; n <= 5; ++n) upperGain[box][n] = n * (box + 1) + gain(box, n * (box + 1));
+      std::array<double, 6> byCount{};
+      for (int n = 0; n <= 5; ++n) byCount[n] = n * (box + 1) + gain(box, n * (box + 1));
+      const auto& dice = sets.dice(box + 1);
+      for (int h = 0; h < S::kHands; ++h) entry[h] = std::max(entry[h], byCount[dice[h]]);
     } else {
-      lowerLater[box] = gain(box, 0);
+      const double later = gain(box, 0);
+      const auto& worth = sets.worth(box);
+      for (int h = 0; h < S::kHands; ++h) entry[h] = std::max(entry[h], worth[h] + later);
     }
-  }
-  for (int h = S::kFirstHand; h < S::kCount; ++h) {
-    const Counts& c = sets.counts(h);
-    double best = -1;
-    for (int i = 0; i < freeCount; ++i) {
-      const int box = free[i];
-      const double v = box < 6 ? upperGain[box][c[box + 1]] : sets.value(h, box) + lowerLater[box];
-      best = std::max(best, v);
-    }
-    hand_[0][h - S::kFirstHand] = best;
   }
   // One die at a time: keeping s is worth the mean of keeping s and each face.
   std::array<double, S::kCount> bestWithin{};
@@ -93,8 +86,7 @@ TurnValues::TurnValues(const std::vector<double>& future, Sheet sheet)
     // The best set to keep within each set, growing from the empty one;
     // keeping a whole hand means stopping.
     std::copy(hand_[0].begin(), hand_[0].end(), keep.begin() + S::kFirstHand);
-    bestWithin[0] = keep[0];
-    for (int s = 1; s < S::kCount; ++s) {
+    for (int s = 0; s < S::kCount; ++s) {
       double best = keep[s];
       for (int less : sets.fewer(s)) best = std::max(best, bestWithin[less]);
       bestWithin[s] = best;
