@@ -35,20 +35,17 @@ const DiceSets& DiceSets::get() {
 
 DiceSets::DiceSets() : lookup_(6 * 6 * 6 * 6 * 6 * 6, -1) {
   for (int n = 0; n <= 5; ++n) {
-    first_[n] = static_cast<int>(counts_.size());
     Counts c{};
     addSetsOfSize(n, 1, c, counts_);
   }
   for (int s = 0; s < kCount; ++s) lookup_[key(counts_[s])] = s;
 
-  size_.resize(kCount);
   more_.resize(kCount);
   fewer_.resize(kCount);
   for (int s = 0; s < kCount; ++s) {
     const Counts& c = counts_[s];
     int n = 0;
     for (int f = 1; f <= 6; ++f) n += c[f];
-    size_[s] = n;
     int fewer = 0;
     for (int f = 1; f <= 6; ++f) {
       Counts d = c;

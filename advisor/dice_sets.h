@@ -20,7 +20,6 @@ class DiceSets {
 
   static const DiceSets& get();
 
-  int size(int set) const { return size_[set]; }
   const Counts& counts(int set) const { return counts_[set]; }
   int index(const Counts& counts) const;
   // For a set of fewer than five dice: the sets with one more die, of face
@@ -28,7 +27,6 @@ class DiceSets {
   const std::array<int, 6>& more(int set) const { return more_[set]; }
   // The sets with one die fewer, one for each face the set has.
   std::span<const int> fewer(int set) const { return {fewer_[set].data(), fewerCount_[set]}; }
-  int firstOfSize(int n) const { return first_[n]; }
   // For hands only (kFirstHand and later): the chance that five thrown dice
   // show it, and what it is worth in each box of the sheet.
   double chance(int hand) const { return chance_[hand - kFirstHand]; }
@@ -42,10 +40,8 @@ class DiceSets {
   DiceSets();
 
   std::vector<Counts> counts_;
-  std::vector<int> size_;
   std::vector<std::array<int, 6>> more_, fewer_;
   std::vector<std::size_t> fewerCount_;
-  std::array<int, 7> first_{};
   std::vector<int> lookup_;  // counts read as a number in base 6 -> set
   std::vector<double> chance_;
   std::array<std::array<double, kHands>, 13> worth_{};

@@ -10,15 +10,16 @@ namespace advisor {
 namespace {
 
 constexpr int kUppers = kBonusLine + 1;
+constexpr unsigned kUpperPart = 0b111111;  // the bits of boxes 0 to 5
 
 std::size_t slot(const Sheet& s) { return s.used * kUppers + std::min(s.upper, kBonusLine); }
 
 // The upper totals (counted up to the line) that some play reaches with the
 // given upper boxes filled: the others are never asked for.
-std::array<std::bitset<kUppers>, 64> reachableUppers() {
-  std::array<std::bitset<kUppers>, 64> reach{};
+std::array<std::bitset<kUppers>, kUpperPart + 1> reachableUppers() {
+  std::array<std::bitset<kUppers>, kUpperPart + 1> reach{};
   reach[0].set(0);
-  for (unsigned mask = 1; mask < 64; ++mask) {
+  for (unsigned mask = 1; mask <= kUpperPart; ++mask) {
     int box = 0;
     while (!(mask & (1u << box))) ++box;
     const auto& before = reach[mask & ~(1u << box)];
@@ -38,7 +39,8 @@ Strategy::Strategy() : future_(std::size_t{kFullSheet + 1} * kUppers, 0.0) {
   const auto reach = reachableUppers();
   for (unsigned used = kFullSheet - 1;; --used) {
     for (int u = 0; u < kUppers; ++u)
-      if (reach[used & 63][u]) future_[slot({used, u})] = TurnValues(future_, {used, u}).start();
+      if (reach[used & kUpperPart][u])
+        future_[slot({used, u})] = TurnValues(future_, {used, u}).start();
     if (used == 0) break;
   }
 }
@@ -76,7 +78,7 @@ TurnValues::TurnValues(const std::vector<double>& future, Sheet sheet)
   // One die at a time: keeping s is worth the mean of keeping s and each face.
   std::array<double, S::kCount> bestWithin{};
   for (int t = 1; t <= 2; ++t) {
-    auto& keep = keep_[t];
+    auto& keep = keep_[t - 1];
     std::copy(hand_[t - 1].begin(), hand_[t - 1].end(), keep.begin() + S::kFirstHand);
     for (int s = S::kFirstHand - 1; s >= 0; --s) {
       double sum = 0;
@@ -118,7 +120,7 @@ KeepChoice TurnValues::bestKeep(const Counts& dice, int throwsLeft) const {
   // Every smaller set within the hand, face by face.
   for (Counts k{};;) {
     if (k != dice) {
-      const double v = keep_[throwsLeft][sets.index(k)];
+      const double v = keep_[throwsLeft - 1][sets.index(k)];
       if (v > choice.future) choice = {k, false, v};
     }
     int f = 1;

@@ -45,7 +45,8 @@ struct BoxChoice {
 };
 
 // The values of one turn on a given sheet: what each hand is worth after
-// each throw, and what each set of kept dice is worth before one.
+// each throw, and what each set of kept dice is worth before one. Reads the
+// strategy's table: it must not outlive it.
 class TurnValues {
  public:
   TurnValues(const Strategy& strategy, Sheet sheet);
@@ -69,10 +70,10 @@ class TurnValues {
   Sheet sheet_;
   // hand_[t][h - kFirstHand]: hand h after a throw that leaves t more throws.
   std::array<std::array<double, DiceSets::kHands>, 3> hand_{};
-  // keep_[t][s]: keeping the set s of fewer than five dice and throwing the
-  // rest, with t throws left counting that one (1 or 2). For hands it holds
-  // what is left after working it out.
-  std::array<std::array<double, DiceSets::kCount>, 3> keep_{};
+  // keep_[t - 1][s]: keeping the set s of fewer than five dice and throwing
+  // the rest, with t throws left counting that one (1 or 2). The entries of
+  // whole hands are scratch.
+  std::array<std::array<double, DiceSets::kCount>, 2> keep_{};
   double start_ = 0;
 };
 
