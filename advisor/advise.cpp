@@ -4,10 +4,14 @@
 #include "advisor/strategy.h"
 #include "flow/game_window.h"
 #include "flow/number_text.h"
+#include "scoring/sheet_totals.h"
 
 namespace advisor {
 
 namespace {
+
+// Throws in a turn; NumTiro names the next one.
+constexpr int kThrows = 3;
 
 // The sheet on the board, without this turn's entry, which can still move;
 // and the points it holds, bonus included.
@@ -18,15 +22,15 @@ struct BoardSheet {
 
 BoardSheet readSheet(const GameWindow& game) {
   BoardSheet s;
-  for (int i = 0; i < kBoxes; ++i) {
+  for (int i = 0; i < kCategories; ++i) {
     const std::string& caption = game.board.PUNTI[i].caption();
     if (caption.empty() || i == game.CategoriaScelta - 1) continue;
     const long points = wholeNumber(caption);
     s.sheet.used |= 1u << i;
     s.points += points;
-    if (i < 6) s.sheet.upper += points;
+    if (i < kUpperCategories) s.sheet.upper += points;
   }
-  if (s.sheet.upper >= kBonusLine) s.points += kBonus;
+  s.points += upperBonus(s.sheet.upper);
   return s;
 }
 
@@ -56,7 +60,7 @@ Advice adviseFor(const Strategy& strategy, const GameWindow& game) {
   int n = 0;
   auto add = [&](int face) { ++dice[face], ++n; };
   if (game.SceltaAttiva == 1) {  // all five in the hold row
-    for (int k = 0; k <= 4; ++k)
+    for (int k = 0; k < kDice; ++k)
       if (isFace(game.ValoreDado[k])) add(game.ValoreDado[k]);
     if (n != 5) return advice;
     const BoxChoice choice = turn.bestBox(dice);
@@ -66,21 +70,21 @@ Advice adviseFor(const Strategy& strategy, const GameWindow& game) {
     return advice;
   }
 
-  if (game.NumTiro > 3) return advice;  // the throwing is ending
-  for (int k = 0; k <= 4; ++k)
+  if (game.NumTiro > kThrows) return advice;  // the throwing is ending
+  for (int k = 0; k < kDice; ++k)
     if (held(game, k)) add(game.ValoreDado[k]);
-  for (int i = 0; i <= 17; ++i)
+  for (int i = 0; i < kTrayPlaces; ++i)
     if (onTray(game, i)) add(game.FacciaPos[i]);
   if (n != 5) return advice;
-  const KeepChoice choice = turn.bestKeep(dice, 4 - game.NumTiro);
+  const KeepChoice choice = turn.bestKeep(dice, kThrows + 1 - game.NumTiro);
   // Dice already held are marked first, so the fewest dice have to move.
   Counts left = choice.keep;
-  for (int k = 0; k <= 4; ++k)
+  for (int k = 0; k < kDice; ++k)
     if (held(game, k) && left[game.ValoreDado[k]] > 0) {
       --left[game.ValoreDado[k]];
       advice.keepHeld.push_back(k);
     }
-  for (int i = 0; i <= 17; ++i)
+  for (int i = 0; i < kTrayPlaces; ++i)
     if (onTray(game, i) && left[game.FacciaPos[i]] > 0) {
       --left[game.FacciaPos[i]];
       advice.keepTray.push_back(i);

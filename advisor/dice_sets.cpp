@@ -49,7 +49,7 @@ DiceSets::DiceSets() : lookup_(6 * 6 * 6 * 6 * 6 * 6, -1) {
     int fewer = 0;
     for (int f = 1; f <= 6; ++f) {
       Counts d = c;
-      if (n < 5) {
+      if (n < kDice) {
         ++d[f];
         more_[s][f - 1] = index(d);
         --d[f];
@@ -75,7 +75,7 @@ DiceSets::DiceSets() : lookup_(6 * 6 * 6 * 6 * 6 * 6, -1) {
     }
     chance_.push_back(orders / 7776.0);
     const DiceAnalysis a = analyseDice(faces);
-    for (int box = 0; box < 13; ++box) worth_[box][h - kFirstHand] = categoryValue(a, box);
+    for (int box = 0; box < kCategories; ++box) worth_[box][h - kFirstHand] = categoryValue(a, box);
     for (int f = 1; f <= 6; ++f) dice_[f][h - kFirstHand] = c[f];
   }
 }

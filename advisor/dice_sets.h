@@ -4,6 +4,8 @@
 #include <span>
 #include <vector>
 
+#include "board/assets.h"
+
 namespace advisor {
 
 // Counts of dice per face: counts[f] dice show face f (1 to 6), counts[0] unused.
@@ -44,7 +46,7 @@ class DiceSets {
   std::vector<std::size_t> fewerCount_;
   std::vector<int> lookup_;  // counts read as a number in base 6 -> set
   std::vector<double> chance_;
-  std::array<std::array<double, kHands>, 13> worth_{};
+  std::array<std::array<double, kHands>, kCategories> worth_{};
   std::array<std::array<int, kHands>, 7> dice_{};
 };
 

@@ -9,10 +9,10 @@ namespace advisor {
 
 namespace {
 
-constexpr int kUppers = kBonusLine + 1;
-constexpr unsigned kUpperPart = 0b111111;  // the bits of boxes 0 to 5
+constexpr int kUppers = kBonusThreshold + 1;
+constexpr unsigned kUpperPart = (1u << kUpperCategories) - 1;  // the bits of boxes 0 to 5
 
-std::size_t slot(const Sheet& s) { return s.used * kUppers + std::min(s.upper, kBonusLine); }
+std::size_t slot(const Sheet& s) { return s.used * kUppers + std::min(s.upper, kBonusThreshold); }
 
 // The upper totals (counted up to the line) that some play reaches with the
 // given upper boxes filled: the others are never asked for.
@@ -25,7 +25,7 @@ std::array<std::bitset<kUppers>, kUpperPart + 1> reachableUppers() {
     const auto& before = reach[mask & ~(1u << box)];
     for (int u = 0; u < kUppers; ++u) {
       if (!before[u]) continue;
-      for (int n = 0; n <= 5; ++n) reach[mask].set(std::min(u + n * (box + 1), kBonusLine));
+      for (int n = 0; n <= 5; ++n) reach[mask].set(std::min(u + n * (box + 1), kBonusThreshold));
     }
   }
   return reach;
@@ -62,9 +62,9 @@ TurnValues::TurnValues(const std::vector<double>& future, Sheet sheet)
   // an expectation that does not depend on the hand.
   auto& entry = hand_[0];
   entry.fill(-1);
-  for (int box = 0; box < kBoxes; ++box) {
+  for (int box = 0; box < kCategories; ++box) {
     if (sheet.used & (1u << box)) continue;
-    if (box < 6) {
+    if (box < kUpperCategories) {
       std::array<double, 6> byCount{};
       for (int n = 0; n <= 5; ++n) byCount[n] = n * (box + 1) + gain(box, n * (box + 1));
       const auto& dice = sets.dice(box + 1);
@@ -101,13 +101,13 @@ TurnValues::TurnValues(const std::vector<double>& future, Sheet sheet)
 
 double TurnValues::enter(int hand, int box) const {
   const int points = DiceSets::get().value(hand, box);
-  return points + gain(box, box < 6 ? points : 0);
+  return points + gain(box, box < kUpperCategories ? points : 0);
 }
 
 double TurnValues::gain(int box, int upperPoints) const {
   const Sheet after{sheet_.used | (1u << box), sheet_.upper + upperPoints};
-  const bool bonus = sheet_.upper < kBonusLine && after.upper >= kBonusLine;
-  return (bonus ? kBonus : 0) + (after.used == kFullSheet ? 0 : future_[slot(after)]);
+  const bool bonus = sheet_.upper < kBonusThreshold && after.upper >= kBonusThreshold;
+  return (bonus ? kBonusPoints : 0) + (after.used == kFullSheet ? 0 : future_[slot(after)]);
 }
 
 KeepChoice TurnValues::bestKeep(const Counts& dice, int throwsLeft) const {
@@ -134,7 +134,7 @@ KeepChoice TurnValues::bestKeep(const Counts& dice, int throwsLeft) const {
 BoxChoice TurnValues::bestBox(const Counts& dice) const {
   const int hand = DiceSets::get().index(dice);
   BoxChoice choice;
-  for (int box = 0; box < kBoxes; ++box) {
+  for (int box = 0; box < kCategories; ++box) {
     if (sheet_.used & (1u << box)) continue;
     const double v = enter(hand, box);
     if (choice.box < 0 || v > choice.future) choice = {box, v};

@@ -4,13 +4,11 @@
 #include <vector>
 
 #include "advisor/dice_sets.h"
+#include "board/assets.h"
 
 namespace advisor {
 
-constexpr int kBoxes = 13;
-constexpr unsigned kFullSheet = (1u << kBoxes) - 1;
-constexpr int kBonusLine = 63;  // upper total that earns the bonus
-constexpr int kBonus = 35;
+constexpr unsigned kFullSheet = (1u << kCategories) - 1;
 
 // One player's sheet between two entries.
 struct Sheet {

@@ -24,7 +24,7 @@ struct Dice {
   Counts throwAround(Counts kept) {
     int n = 0;
     for (int f = 1; f <= 6; ++f) n += kept[f];
-    for (; n < 5; ++n) ++kept[face(engine)];
+    for (; n < kDice; ++n) ++kept[face(engine)];
     return kept;
   }
 };
@@ -36,17 +36,17 @@ int score(const DiceSets& sets, const Counts& hand, int box) {
 // Enters the hand and gives the points it brings, bonus included.
 int enter(Sheet& sheet, int box, int points) {
   sheet.used |= 1u << box;
-  if (box >= 6) return points;
+  if (box >= kUpperCategories) return points;
   const int before = sheet.upper;
   sheet.upper += points;
-  return points + (before < kBonusLine && sheet.upper >= kBonusLine ? kBonus : 0);
+  return points + (before < kBonusThreshold && sheet.upper >= kBonusThreshold ? kBonusPoints : 0);
 }
 
 int advisedGame(const Strategy& strategy, Dice& dice) {
   const DiceSets& sets = DiceSets::get();
   Sheet sheet;
   int total = 0;
-  for (int turn = 0; turn < kBoxes; ++turn) {
+  for (int turn = 0; turn < kCategories; ++turn) {
     const TurnValues values(strategy, sheet);
     Counts hand = dice.throwAround({});
     for (int left = 2; left >= 1; --left) {
@@ -67,7 +67,7 @@ int greedyGame(Dice& dice) {
   const DiceSets& sets = DiceSets::get();
   Sheet sheet;
   int total = 0;
-  for (int turn = 0; turn < kBoxes; ++turn) {
+  for (int turn = 0; turn < kCategories; ++turn) {
     Counts hand = dice.throwAround({});
     for (int left = 2; left >= 1; --left) {
       int face = 6;
@@ -78,7 +78,7 @@ int greedyGame(Dice& dice) {
       hand = dice.throwAround(keep);
     }
     int box = -1;
-    for (int b = 0; b < kBoxes; ++b)
+    for (int b = 0; b < kCategories; ++b)
       if (!(sheet.used & (1u << b)) && (box < 0 || score(sets, hand, b) > score(sets, hand, box)))
         box = b;
     total += enter(sheet, box, score(sets, hand, box));

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "board/assets.h"
+
 namespace {
 
 // Longest run of consecutive faces present among the dice.
@@ -40,8 +42,9 @@ DiceAnalysis analyseDice(const std::array<int, 5>& faces) {
 }
 
 int categoryValue(const DiceAnalysis& a, int index) {
-  if (index < 6) return (index + 1) * a.count[index + 1];
-  const int lower[7] = {a.threeOfAKind,  a.fourOfAKind, a.fullHouse, a.smallStraight,
-                        a.largeStraight, a.fiveOfAKind, a.sum};
-  return lower[index - 6];
+  if (index < kUpperCategories) return (index + 1) * a.count[index + 1];
+  const int lower[kCategories - kUpperCategories] = {
+      a.threeOfAKind,  a.fourOfAKind, a.fullHouse, a.smallStraight,
+      a.largeStraight, a.fiveOfAKind, a.sum};
+  return lower[index - kUpperCategories];
 }

@@ -18,15 +18,15 @@ const advisor::Strategy& table() {
 }
 
 // Upper boxes worth 60 (no bonus), every lower box but "Chance" used with 0.
-constexpr std::array<const char*, 13> kAllButChance = {"3", "6", "9", "12", "15", "15", "0",
-                                                       "0", "0", "0", "0",  "0",  ""};
+constexpr std::array<const char*, kCategories> kAllButChance = {
+    "3", "6", "9", "12", "15", "15", "0", "0", "0", "0", "0", "0", ""};
 
 class AdvisorTest : public GameTest {
  protected:
   Advice advice() const { return advisor::adviseFor(table(), *game); }
 
-  void lay(const std::array<const char*, 13>& sheet) {
-    for (int i = 0; i < 13; ++i) game->board.PUNTI[i].setCaption(sheet[i]);
+  void lay(const std::array<const char*, kCategories>& sheet) {
+    for (int i = 0; i < kCategories; ++i) game->board.PUNTI[i].setCaption(sheet[i]);
   }
   // Throws the dice not held: the n-th lands on places[n] showing faces[n].
   void throwDice(std::vector<int> places, std::vector<int> faces) {
@@ -70,7 +70,7 @@ TEST_F(AdvisorTest, EveryHandIsWorthWhatTheGameEnters) {
       for (int n = 0; n < sets.counts(h)[f]; ++n) g.ValoreDado[k++] = f;
     g.SceltaAttiva = 1;
     g.controlla();
-    for (int box = 0; box < 13; ++box) {
+    for (int box = 0; box < kCategories; ++box) {
       g.PUNTI_Click(box);
       ASSERT_EQ(g.board.PUNTI[box].caption(), std::to_string(sets.value(h, box)))
           << ::testing::PrintToString(g.ValoreDado) << " box " << box;
@@ -106,7 +106,7 @@ TEST_F(AdvisorTest, BeforeTheFirstThrowOnlyTheExpectedScore) {
 
   // Points already on the sheet, with the bonus they have won, count in.
   lay({"3", "8", "12", "16", "15", "12", "", "", "", "", "", "", ""});
-  EXPECT_NEAR(advice().expected, 66 + 35 + table().future({0b111111, 66}), 1e-9);
+  EXPECT_NEAR(advice().expected, 66 + kBonusPoints + table().future({0b111111, 66}), 1e-9);
 }
 
 TEST_F(AdvisorTest, WithOnlyChanceLeftKeepsWhatBeatsAThrow) {
@@ -192,11 +192,12 @@ std::string everything(const GameWindow& g, const FakePlatform& p) {
       elements.insert(elements.end(), panel->children.begin(), panel->children.end());
     out << "|";
   }
-  for (std::size_t i = 0; i < 5; ++i) out << g.board.List1.List(i) << ",";
+  for (std::size_t i = 0; i < kDice; ++i) out << g.board.List1.List(i) << ",";
   out << g.NumTiro << g.SceltaAttiva << g.CategoriaScelta << g.NumTurno << g.Giocatore << g.Totale1
       << g.Totale2 << g.turnBusy() << g.playing();
-  for (int i = 0; i < 18; ++i) out << g.Occupato[i] << g.FacciaPos[i];
-  for (int k = 0; k < 6; ++k) out << g.Tenuto[k] << g.ValoreDado[k] << g.PosDado[k].value_or(-1);
+  for (int i = 0; i < kTrayPlaces; ++i) out << g.Occupato[i] << g.FacciaPos[i];
+  for (int k = 0; k < kDice; ++k)
+    out << g.Tenuto[k] << g.ValoreDado[k] << g.PosDado[k].value_or(-1);
   out << p.sounds.size() << p.scripted.size() << p.fallback << p.waits;
   return out.str();
 }
@@ -226,20 +227,20 @@ TEST_F(AdvisorTest, AdviceLeavesTheGameAsItWas) {
 TEST_F(AdvisorTest, AGamePlayedAsAdvised) {
   GameWindow& g = started();
   double lastExpected = 0;
-  for (int turn = 0; turn < 13; ++turn) {
+  for (int turn = 0; turn < kCategories; ++turn) {
     SCOPED_TRACE(turn);
     g.tira_Click();
     while (g.SceltaAttiva == 0) {
       const Advice a = advice();
       ASSERT_TRUE(a.available);
-      ASSERT_EQ(a.stop, a.keepTray.size() + a.keepHeld.size() == 5);
+      ASSERT_EQ(a.stop, a.keepTray.size() + a.keepHeld.size() == kDice);
       for (int i : a.keepTray) ASSERT_TRUE(g.Occupato[i] && g.board.dado[i].visible());
       for (int k : a.keepHeld) ASSERT_TRUE(g.Tenuto[k]);
       if (a.stop) {
         g.Label29_Click();
         break;
       }
-      for (int k = 0; k < 5; ++k)
+      for (int k = 0; k < kDice; ++k)
         if (g.Tenuto[k] && std::count(a.keepHeld.begin(), a.keepHeld.end(), k) == 0)
           g.tieni_Click(k);
       tick(2);
