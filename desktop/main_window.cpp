@@ -9,6 +9,7 @@
 #include <QValidator>
 
 #include "desktop/board_widget.h"
+#include "desktop/player_aids.h"
 #include "desktop/qt_platform.h"
 #include "flow/game_window.h"
 #include "media/player_name.h"
@@ -48,14 +49,20 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
   setWindowIcon(QIcon(":/art/icon.png"));  // QIcon finds the @2x one itself
 
   QMenu* menu = menuBar()->addMenu("Game");
-  addMenuItem(menu, b.Play1, [&game] { game.Play1_Click(); })->setCheckable(true);
-  addMenuItem(menu, b.Play2, [&game] { game.Play2_Click(); })->setCheckable(true);
-  addMenuItem(menu, b.Gioca, [&game] { game.Gioca_Click(); });
+  QAction* one = addMenuItem(menu, b.Play1, [&game] { game.Play1_Click(); });
+  one->setCheckable(true);
+  one->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+  QAction* two = addMenuItem(menu, b.Play2, [&game] { game.Play2_Click(); });
+  two->setCheckable(true);
+  two->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+  addMenuItem(menu, b.Gioca, [&game] { game.Gioca_Click(); })
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
   addMenuItem(menu, b.basta, [&game] { game.basta_Click(); });
 
   board_ = new BoardWidget(
       b, [this](const std::function<void()>& h) { run(h); }, this);
   setCentralWidget(board_);
+  aids_ = new PlayerAids(*this, game);
 
   for (QTimer* t : {&timer1_, &timer2_}) t->setTimerType(Qt::PreciseTimer);
   timer2_.setSingleShot(true);
@@ -163,11 +170,16 @@ void MainWindow::syncFromGame(bool afterTick) {
     if (field->text() != text) field->setText(text);
     if (field->isVisibleTo(board_) != b.Text1.visible()) {
       field->setVisible(b.Text1.visible());
-      if (b.Text1.visible()) field->setFocus();  // the player types at once
+      // The player types at once; once the name is in, keys go back to the board.
+      if (b.Text1.visible())
+        field->setFocus();
+      else
+        field->clearFocus();
     }
   }
   board_->updatePointer();
   board_->repaintChanged();
+  if (aids_) aids_->follow();
 }
 
 void MainWindow::halt() {

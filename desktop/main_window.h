@@ -5,6 +5,7 @@
 #include <functional>
 
 class BoardWidget;
+class PlayerAids;
 class GameWindow;
 class QAction;
 class QLineEdit;
@@ -28,6 +29,8 @@ class MainWindow : public QMainWindow {
   BoardWidget* boardWidget() const { return board_; }
   // The turn timer's wake-up, which tests fire themselves.
   QTimer& turnTimer() { return timer2_; }
+  // Keys, advice and the "Aiuto" menu.
+  PlayerAids& aids() const { return *aids_; }
   // The name field, made the first time it is needed: an input field is
   // costly to create, and most starts of the game never need one.
   QLineEdit* nameField();
@@ -47,6 +50,7 @@ class MainWindow : public QMainWindow {
   GameWindow& game_;
   QtPlatform& platform_;
   BoardWidget* board_;
+  PlayerAids* aids_ = nullptr;
   QLineEdit* nameField_ = nullptr;
   QTimer timer1_;
   // The turn timer ticks every period on paper; in fact it wakes only when a

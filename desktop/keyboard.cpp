@@ -1,0 +1,130 @@
+#include "desktop/keyboard.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "desktop/board_widget.h"
+#include "desktop/main_window.h"
+#include "flow/game_window.h"
+#include "scoring/open_boxes.h"
+
+KeyboardPlay::KeyboardPlay(MainWindow& window, GameWindow& game)
+    : QObject(&window), window_(window), game_(game) {
+  // Keys nobody else wants reach the window; the board sees those the name
+  // field lets go of, which stay the field's own.
+  window.installEventFilter(this);
+  window.boardWidget()->installEventFilter(this);
+}
+
+bool KeyboardPlay::showsADie(const PictureBox& place) {
+  return place.visible() && place.picture();
+}
+
+std::vector<int> KeyboardPlay::trayDiceInOrder(const Board& board) {
+  std::vector<int> dice;
+  for (int i = 0; i < int(board.dado.size()); ++i)
+    if (showsADie(board.dado[i])) dice.push_back(i);
+  std::stable_sort(dice.begin(), dice.end(), [&board](int a, int b) {
+    const Rect ra = board.dado[a].windowPlace(), rb = board.dado[b].windowPlace();
+    // One row when they overlap in height.
+    const bool sameRow = ra.top < rb.bottom() && rb.top < ra.bottom();
+    return sameRow ? ra.left < rb.left : ra.top < rb.top;
+  });
+  return dice;
+}
+
+int KeyboardPlay::highlightedBox() const {
+  return inUse_ && !boxesOpenForEntry(game_).empty() ? highlight_ : -1;
+}
+
+void KeyboardPlay::follow() {
+  // A new turn starts with no box highlighted: the first press takes the top one.
+  if (highlight_ >= 0 && boxesOpenForEntry(game_).empty()) {
+    highlight_ = -1;
+    emit changed();
+  }
+}
+
+void KeyboardPlay::setInUse(bool inUse) {
+  if (inUse_ == inUse) return;
+  inUse_ = inUse;
+  emit changed();
+}
+
+bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
+  BoardWidget* board = window_.boardWidget();
+  if (event->type() == QEvent::MouseMove && watched == board) {
+    // Only a real move ends keyboard play, not a widget appearing under a
+    // resting pointer.
+    const QPointF at = static_cast<QMouseEvent*>(event)->globalPosition();
+    if (at != lastMouse_) setInUse(false);
+    lastMouse_ = at;
+  } else if (event->type() == QEvent::KeyPress) {
+    if (watched == board) return true;  // let go by the name field: not ours
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+      return false;
+    const bool moves = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
+    if (key->isAutoRepeat() && !moves) return true;  // one die, one press
+    return press(key->key());
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+bool KeyboardPlay::press(int key) {
+  Board& b = game_.board;
+  Element* target = nullptr;
+  if (key >= Qt::Key_1 && key <= Qt::Key_5) {
+    const std::vector<int> dice = trayDiceInOrder(b);
+    const std::size_t n = key - Qt::Key_1;
+    if (n < dice.size()) target = &b.dado[dice[n]];
+  } else if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+    const int slot = key == Qt::Key_0 ? 4 : key - Qt::Key_6;
+    target = &b.tieni[slot];
+  } else {
+    switch (key) {
+      case Qt::Key_Space: target = &b.tira; break;
+      case Qt::Key_T: target = &b.Label2; break;
+      case Qt::Key_F: target = &b.Label29; break;
+      case Qt::Key_A: target = &b.OK; break;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        if (highlightedBox() >= 0) target = &b.PUNTI[highlight_];
+        break;
+      case Qt::Key_Up: moveHighlight(-1); break;
+      case Qt::Key_Down: moveHighlight(+1); break;
+      default: return false;
+    }
+  }
+  setInUse(true);
+  if (target) clickAsTheMouseWould(*target);
+  return true;
+}
+
+void KeyboardPlay::moveHighlight(int step) {
+  const std::vector<int> open = boxesOpenForEntry(game_);
+  if (open.empty()) return;
+  int next;
+  if (highlightedBox() < 0) {
+    next = open.front();
+  } else if (step > 0) {
+    auto it = std::upper_bound(open.begin(), open.end(), highlight_);
+    next = it == open.end() ? open.front() : *it;
+  } else {
+    auto it = std::lower_bound(open.begin(), open.end(), highlight_);
+    next = it == open.begin() ? open.back() : *std::prev(it);
+  }
+  if (next == highlight_) return;
+  highlight_ = next;
+  emit changed();
+}
+
+void KeyboardPlay::clickAsTheMouseWould(Element& element) {
+  if (!element.Click) return;
+  // Hidden, or under something else: the mouse could not click it either.
+  const QPoint middle = BoardWidget::toPixels(element.windowRect()).center();
+  if (window_.boardWidget()->elementAt(middle) != &element) return;
+  emit acting();
+  window_.run(element.Click);
+}

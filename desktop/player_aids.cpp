@@ -1,0 +1,62 @@
+#include "desktop/player_aids.h"
+
+#include <QEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include "desktop/advice_request.h"
+#include "desktop/board_overlay.h"
+#include "desktop/board_widget.h"
+#include "desktop/keyboard.h"
+#include "desktop/main_window.h"
+#include "desktop/rules_window.h"
+#include "flow/game_window.h"
+
+PlayerAids::PlayerAids(MainWindow& window, GameWindow& game)
+    : QObject(&window),
+      window_(window),
+      game_(game),
+      keys_(new KeyboardPlay(window, game)),
+      advice_(new AdviceRequest(game, this)),
+      overlay_(new BoardOverlay(game.board, *keys_, *advice_, window.boardWidget())) {
+  QMenu* help = window.menuBar()->addMenu("Aiuto");
+  help->addAction("Consiglio", QKeySequence(Qt::Key_H), advice_, &AdviceRequest::ask);
+  help->addAction("Regole del gioco", QKeySequence(Qt::Key_F1), this, &PlayerAids::showRules);
+  help->addAction("Informazioni su PENTARO", this, &PlayerAids::showAbout);
+
+  // The advice holds until the player's next action: a click, a key, a command.
+  connect(keys_, &KeyboardPlay::acting, advice_, &AdviceRequest::dismiss);
+  connect(window.menuBar()->actions().first()->menu(), &QMenu::triggered, advice_,
+          &AdviceRequest::dismiss);
+  window.boardWidget()->installEventFilter(this);
+
+  connect(keys_, &KeyboardPlay::changed, overlay_, &BoardOverlay::refresh);
+  connect(advice_, &AdviceRequest::changed, overlay_, &BoardOverlay::refresh);
+}
+
+void PlayerAids::follow() {
+  keys_->follow();
+  overlay_->refresh();
+}
+
+bool PlayerAids::eventFilter(QObject*, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+    advice_->dismiss();
+  return false;
+}
+
+void PlayerAids::showRules() {
+  if (!rules_) rules_ = new RulesWindow(game_.board, &window_);
+  rules_->show();
+  rules_->raise();
+  rules_->activateWindow();
+}
+
+// Opened without a loop of its own, so a throw under way goes on meanwhile.
+void PlayerAids::showAbout() {
+  auto* box = new QMessageBox(QMessageBox::NoIcon, "Informazioni su PENTARO", aboutText(),
+                              QMessageBox::Ok, &window_);
+  box->setIconPixmap(window_.windowIcon().pixmap(64, 64));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}

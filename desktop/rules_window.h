@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+class Board;
+
+// "Regole del gioco": how a turn goes, what every box is worth, the bonus,
+// the end of a game and the record, and the keys, in the board's colours.
+class RulesWindow : public QDialog {
+  Q_OBJECT
+ public:
+  RulesWindow(const Board& board, QWidget* parent);
+
+  // The rules as the window shows them.
+  static QString rulesHtml(const Board& board);
+};
+
+// "Informazioni su PENTARO": name, version, licence, and where the pictures
+// and sounds come from.
+QString aboutText();
