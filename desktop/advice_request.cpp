@@ -68,7 +68,7 @@ QStringList AdviceRequest::text() const {
   };
   QString move;
   if (advice_.box)
-    move = "Consiglio: la casella segnata";
+    move = "Consiglio: scegli la casella segnata";
   else if (advice_.stop)
     move = advice_.keepTray.empty() ? "Consiglio: FERMATI" : "Consiglio: tieni i dadi segnati e FERMATI";
   else if (!advice_.keepTray.empty() || !advice_.keepHeld.empty())

@@ -96,7 +96,7 @@ void BoardOverlay::paintEvent(QPaintEvent*) {
     QColor fill(255, 255, 0, 110);
     p.setBrush(fill);
     p.setPen(QPen(kKeys, 3));
-    p.drawRoundedRect(QRectF(scene_.highlight).adjusted(-1.5, -1.5, 1.5, 1.5), 3, 3);
+    p.drawRoundedRect(QRectF(scene_.highlight).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
   }
 
   QFont small = BoardWidget::boardFont(Font{7, true});

@@ -27,9 +27,7 @@ std::vector<int> KeyboardPlay::trayDiceInOrder(const Board& board) {
     if (showsADie(board.dado[i])) dice.push_back(i);
   std::stable_sort(dice.begin(), dice.end(), [&board](int a, int b) {
     const Rect ra = board.dado[a].windowPlace(), rb = board.dado[b].windowPlace();
-    // One row when they overlap in height.
-    const bool sameRow = ra.top < rb.bottom() && rb.top < ra.bottom();
-    return sameRow ? ra.left < rb.left : ra.top < rb.top;
+    return std::pair(ra.top, ra.left) < std::pair(rb.top, rb.left);
   });
   return dice;
 }
