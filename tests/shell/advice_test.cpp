@@ -1,0 +1,124 @@
+// "Consiglio" as the player meets it: worked out without freezing the window,
+// shown over the board without touching the game, gone at the next action.
+
+#include <QApplication>
+
+#include "advisor/advice.h"
+#include "desktop/advice_request.h"
+#include "desktop/board_overlay.h"
+#include "desktop/keyboard.h"
+#include "desktop/player_aids.h"
+#include "desktop/rules_window.h"
+#include "flow/game_window.h"
+#include "game_app_fixture.h"
+
+namespace {
+
+class AdviceTest : public GameAppTest {
+ protected:
+  AdviceRequest& advice() { return app->window.aids().advice(); }
+  const BoardOverlay::Scene& scene() { return app->window.aids().overlay().scene(); }
+  // H, then the answer, however long the first solving takes.
+  void ask() {
+    QTest::keyClick(&app->window, Qt::Key_H);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return advice().state() == AdviceRequest::State::Shown; }, 60000));
+  }
+  // What the game is, as far as a player or a handler could tell.
+  std::string snapshot() {
+    const GameWindow& g = app->game;
+    const Board& b = g.board;
+    std::string s = std::to_string(g.NumTiro) + std::to_string(g.SceltaAttiva) +
+                    std::to_string(g.CategoriaScelta);
+    for (int i = 0; i < 18; ++i)
+      s += std::to_string(g.Occupato[i]) + std::to_string(g.FacciaPos[i]) +
+           std::to_string(b.filtro[i].visible()) + std::to_string(b.dado[i].visible());
+    for (int k = 0; k < 5; ++k)
+      s += std::to_string(g.Tenuto[k]) + std::to_string(g.ValoreDado[k]) +
+           std::to_string(b.filtroT[k].visible());
+    for (const Label& p : b.PUNTI) s += p.caption() + "|";
+    return s;
+  }
+};
+
+TEST_F(AdviceTest, ShowsTheBestMoveAndGoesAtTheNextAction) {
+  Board& b = board();
+  EXPECT_EQ(advice().state(), AdviceRequest::State::None);  // nothing solved at start
+
+  // The window answers while the table is being worked out.
+  QTest::keyClick(&app->window, Qt::Key_H);
+  if (advice().state() == AdviceRequest::State::Solving) {
+    EXPECT_EQ(scene().text, QStringList{"Calcolo del consiglio..."});
+    QTest::keyClick(&app->window, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(b.Text1.visible());
+    EXPECT_EQ(advice().state(), AdviceRequest::State::None);  // the command ended the wait
+    menuAction("Interrompi")->trigger();
+  }
+  ask();
+  EXPECT_FALSE(advice().advice().available);  // no game
+  EXPECT_EQ(scene().text, QStringList{"Nessun consiglio in questo momento"});
+
+  startGame("ugo");
+  ask();
+  EXPECT_EQ(scene().text, QStringList({"Consiglio: tira i dadi", "Punteggio atteso: 245,9"}));
+  EXPECT_TRUE(scene().advised.empty());
+
+  QTest::keyClick(&app->window, Qt::Key_Space);
+  EXPECT_EQ(advice().state(), AdviceRequest::State::None);
+  const std::string before = snapshot();
+  b.takeDirty();
+  ask();
+  EXPECT_EQ(snapshot(), before);         // it only shows
+  EXPECT_TRUE(b.takeDirty().empty());  // not even a board element changed
+  const advisor::Advice& a = advice().advice();
+  ASSERT_TRUE(a.available);
+  // One mark for each die to keep, where that die lies.
+  std::vector<QRect> marks;
+  for (int i : a.keepTray) marks.push_back(BoardWidget::toPixels(b.dado[i].windowRect()));
+  for (int k : a.keepHeld) marks.push_back(BoardWidget::toPixels(b.tieni[k].windowRect()));
+  if (a.stop && b.Label29.visible())
+    marks.push_back(BoardWidget::toPixels(b.Label29.windowRect()));
+  EXPECT_EQ(scene().advised, marks);
+  EXPECT_EQ(scene().text.size(), 2);
+  EXPECT_TRUE(scene().text[1].startsWith("Punteggio atteso: "));
+
+  // A click anywhere on the board is an action.
+  click(b.Image1);
+  EXPECT_EQ(advice().state(), AdviceRequest::State::None);
+  EXPECT_TRUE(scene().advised.empty());
+  EXPECT_TRUE(scene().text.isEmpty());
+
+  // Stopping by key; the box to choose is marked.
+  QTest::keyClick(&app->window, Qt::Key_1);
+  EXPECT_EQ(advice().state(), AdviceRequest::State::None);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.Label2.visible(); }, 3000));
+  QTest::keyClick(&app->window, Qt::Key_T);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.Label29.visible(); }, 3000));
+  QTest::keyClick(&app->window, Qt::Key_F);
+  ASSERT_EQ(app->game.SceltaAttiva, 1);
+  ask();
+  ASSERT_TRUE(advice().advice().box.has_value());
+  EXPECT_EQ(scene().advised,
+            std::vector{BoardWidget::toPixels(b.PUNTI[*advice().advice().box].windowRect())});
+  EXPECT_EQ(scene().text[0], "Consiglio: scegli la casella segnata");
+}
+
+TEST_F(AdviceTest, RulesAndCreditsSayWhatTheBoardSays) {
+  const QString rules = RulesWindow::rulesHtml(board());
+  // Every box with its points as its tip gives them, the bonus, the keys.
+  for (int i = 0; i < 14; ++i) {
+    EXPECT_TRUE(rules.contains(QString::fromStdString(board().Label4[i].tip).toHtmlEscaped()))
+        << i;
+    EXPECT_TRUE(rules.contains(QString::fromStdString(board().Label4[i].caption()).toHtmlEscaped()))
+        << i;
+  }
+  for (const char* word : {"TIENI", "SCARTA", "FERMATI", "ACCETTA", "GAME OVER", "PARITA'",
+                           "RECORD", "Ctrl+N", "Spazio", "Invio", "F1"})
+    EXPECT_TRUE(rules.contains(word)) << word;
+
+  const QString about = aboutText();
+  for (const char* word : {"PENTARO", "Versione", "Licenza", "creati dal programma stesso"})
+    EXPECT_TRUE(about.contains(word)) << word;
+}
+
+}  // namespace
