@@ -70,7 +70,8 @@ QStringList AdviceRequest::text() const {
   if (advice_.box)
     move = "Consiglio: scegli la casella segnata";
   else if (advice_.stop)
-    move = advice_.keepTray.empty() ? "Consiglio: FERMATI" : "Consiglio: tieni i dadi segnati e FERMATI";
+    move = advice_.keepTray.empty() ? "Consiglio: FERMATI"
+                                    : "Consiglio: tieni i dadi segnati e FERMATI";
   else if (!advice_.keepTray.empty() || !advice_.keepHeld.empty())
     move = "Consiglio: tieni solo i dadi segnati e tira";
   else if (anyShown(b.dado) || anyShown(b.tieni))

@@ -1,7 +1,7 @@
 #include "desktop/board_overlay.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "desktop/advice_request.h"
 #include "desktop/board_widget.h"
@@ -93,8 +93,7 @@ void BoardOverlay::paintEvent(QPaintEvent*) {
   }
 
   if (!scene_.highlight.isNull()) {
-    QColor fill(255, 255, 0, 110);
-    p.setBrush(fill);
+    p.setBrush(Qt::NoBrush);  // the entry in the box stays readable
     p.setPen(QPen(kKeys, 3));
     p.drawRoundedRect(QRectF(scene_.highlight).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
   }

@@ -18,8 +18,8 @@ class BoardOverlay : public QWidget {
  public:
   struct Scene {
     std::vector<std::pair<QRect, QString>> dieNumbers;  // die place, its key
-    QRect highlight;                                      // empty when none
-    std::vector<QRect> advised;                           // dice, box or "FERMATI"
+    QRect highlight;                                    // empty when none
+    std::vector<QRect> advised;                         // dice, box or "FERMATI"
     QStringList text;
     bool empty() const {
       return dieNumbers.empty() && highlight.isNull() && advised.empty() && text.isEmpty();

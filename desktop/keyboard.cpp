@@ -17,9 +17,7 @@ KeyboardPlay::KeyboardPlay(MainWindow& window, GameWindow& game)
   window.boardWidget()->installEventFilter(this);
 }
 
-bool KeyboardPlay::showsADie(const PictureBox& place) {
-  return place.visible() && place.picture();
-}
+bool KeyboardPlay::showsADie(const PictureBox& place) { return place.visible() && place.picture(); }
 
 std::vector<int> KeyboardPlay::trayDiceInOrder(const Board& board) {
   std::vector<int> dice;
@@ -61,8 +59,7 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
   } else if (event->type() == QEvent::KeyPress) {
     if (watched == board) return true;  // let go by the name field: not ours
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-      return false;
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     const bool moves = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
     if (key->isAutoRepeat() && !moves) return true;  // one die, one press
     return press(key->key());
@@ -82,17 +79,30 @@ bool KeyboardPlay::press(int key) {
     target = &b.tieni[slot];
   } else {
     switch (key) {
-      case Qt::Key_Space: target = &b.tira; break;
-      case Qt::Key_T: target = &b.Label2; break;
-      case Qt::Key_F: target = &b.Label29; break;
-      case Qt::Key_A: target = &b.OK; break;
+      case Qt::Key_Space:
+        target = &b.tira;
+        break;
+      case Qt::Key_T:
+        target = &b.Label2;
+        break;
+      case Qt::Key_F:
+        target = &b.Label29;
+        break;
+      case Qt::Key_A:
+        target = &b.OK;
+        break;
       case Qt::Key_Return:
       case Qt::Key_Enter:
         if (highlightedBox() >= 0) target = &b.PUNTI[highlight_];
         break;
-      case Qt::Key_Up: moveHighlight(-1); break;
-      case Qt::Key_Down: moveHighlight(+1); break;
-      default: return false;
+      case Qt::Key_Up:
+        moveHighlight(-1);
+        break;
+      case Qt::Key_Down:
+        moveHighlight(+1);
+        break;
+      default:
+        return false;
     }
   }
   setInUse(true);

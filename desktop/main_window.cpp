@@ -55,8 +55,8 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
   QAction* two = addMenuItem(menu, b.Play2, [&game] { game.Play2_Click(); });
   two->setCheckable(true);
   two->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
-  addMenuItem(menu, b.Gioca, [&game] { game.Gioca_Click(); })
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  QAction* start = addMenuItem(menu, b.Gioca, [&game] { game.Gioca_Click(); });
+  start->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
   addMenuItem(menu, b.basta, [&game] { game.basta_Click(); });
 
   board_ = new BoardWidget(

@@ -19,7 +19,10 @@ const char* const kLowerBoxNotes[7] = {
     " (con almeno tre dadi uguali)",
     " (con almeno quattro dadi uguali)",
     " (tre dadi uguali e due uguali tra loro; cinque uguali non sono un Full)",
-    "", "", "", "",
+    "",
+    "",
+    "",
+    "",
 };
 
 }  // namespace
@@ -31,12 +34,13 @@ QString RulesWindow::rulesHtml(const Board& b) {
                 .arg(colour, name, what);
   };
   rows += "<tr style='background:#c0c0c0'><td colspan=2><b>PARTE SUPERIORE</b></td></tr>";
-  for (int i = 0; i < 6; ++i) row(escaped(b.Label4[i].caption()), escaped(b.Label4[i].tip), "#ffffff");
+  for (int i = 0; i < 6; ++i)
+    row(escaped(b.Label4[i].caption()), escaped(b.Label4[i].tip), "#ffffff");
   row("PREMIO", escaped(b.Label4[13].tip) + " Conta il totale della parte superiore.", "#ccffff");
   rows += "<tr style='background:#c0c0c0'><td colspan=2><b>PARTE INFERIORE</b></td></tr>";
   for (int i = 6; i < 13; ++i)
-    row(escaped(b.Label4[i].caption()),
-        escaped(b.Label4[i].tip) + kLowerBoxNotes[i - 6], "#ffffff");
+    row(escaped(b.Label4[i].caption()), escaped(b.Label4[i].tip) + kLowerBoxNotes[i - 6],
+        "#ffffff");
   row("TOTALE GENERALE", "parte superiore, premio e parte inferiore insieme", "#ffff00");
 
   const char* keys[][2] = {
@@ -55,8 +59,9 @@ QString RulesWindow::rulesHtml(const Board& b) {
   };
   QString keyRows;
   for (const auto& [key, what] : keys)
-    keyRows += QString("<tr><td style='background:#000080;color:#ffffff'><b>%1</b></td>"
-                       "<td style='background:#ffffff'>%2</td></tr>")
+    keyRows += QString(
+                   "<tr><td style='background:#000080;color:#ffffff'><b>%1</b></td>"
+                   "<td style='background:#ffffff'>%2</td></tr>")
                    .arg(key, what);
 
   auto heading = [](const char* title) {
@@ -64,38 +69,37 @@ QString RulesWindow::rulesHtml(const Board& b) {
   };
 
   return QString(
-             "<h2 style='color:#000080'>PENTARO</h2>" +
-             heading("Il turno") +
-             "<p>Si gioca da soli o in due, a turno, per tredici turni ciascuno. In ogni turno "
-             "si tirano i cinque dadi fino a tre volte: un clic su <b>1&deg; TIRO</b>, poi su "
-             "<b>2&deg; TIRO</b> e <b>3&deg; TIRO</b>.</p>"
-             "<p>Tra un tiro e l'altro si tengono i dadi buoni: si sceglie un dado con un clic "
-             "(un secondo clic lo lascia) e si conferma con <b>TIENI</b>. I dadi tenuti passano "
-             "nella fila in alto e non vengono ritirati. Per ritirarli si sceglie un dado tenuto e "
-             "si conferma con <b>SCARTA</b>: torna nel vassoio.</p>"
-             "<p>Con almeno un dado tenuto, <b>FERMATI</b> chiude i tiri prima del terzo. Finiti "
-             "i tiri, i cinque dadi sono nella fila in alto.</p>" +
-             heading("Il foglio dei punti") +
-             "<p>Si sceglie una casella libera con un clic: vi si scrivono i punti dei dadi, anche "
-             "0. Un clic su un'altra casella libera sposta i punti; <b>ACCETTA</b> li conferma e "
-             "passa il turno. Ogni casella si usa una sola volta; un secondo Pentaro non vale "
-             "nulla in pi&ugrave;.</p>"
-             "<table width='100%' cellpadding=3 cellspacing=1 style='background:#000000'>" +
-             rows + "</table>" + heading("Fine della partita e record") +
-             "<p>Dopo la tredicesima casella di ogni giocatore compare <b>GAME OVER</b>. In due "
-             "vince chi ha il TOTALE GENERALE pi&ugrave; alto; a pari punti compare "
-             "<b>PARITA'</b>. Un punteggio finale pari o superiore al <b>RECORD</b> prende il "
-             "suo posto, con il nome di chi l'ha fatto. <b>Interrompi</b> abbandona la partita "
-             "senza record.</p>" +
-             heading("I tasti") +
-             "<p>Tutto il gioco si pu&ograve; fare anche con la tastiera. Finch&eacute; si usano "
-             "i tasti, accanto a ogni dado compare il suo numero; muovendo il mouse spariscono.</p>"
-             "<table cellpadding=3 cellspacing=1 style='background:#000000'>" +
-             keyRows + "</table>" + heading("Consiglio") +
-             "<p><b>Consiglio</b> (menu Aiuto, tasto H) mostra la mossa migliore per chi &egrave; "
-             "di turno &ndash; i dadi da tenere, FERMATI o la casella da scegliere &ndash; e il "
-             "punteggio finale che ci si pu&ograve; attendere giocando sempre al meglio. Non "
-             "gioca al posto vostro e sparisce alla mossa successiva.</p>");
+      "<h2 style='color:#000080'>PENTARO</h2>" + heading("Il turno") +
+      "<p>Si gioca da soli o in due, a turno, per tredici turni ciascuno. In ogni turno "
+      "si tirano i cinque dadi fino a tre volte: un clic su <b>1&deg; TIRO</b>, poi su "
+      "<b>2&deg; TIRO</b> e <b>3&deg; TIRO</b>.</p>"
+      "<p>Tra un tiro e l'altro si tengono i dadi buoni: si sceglie un dado con un clic "
+      "(un secondo clic lo lascia) e si conferma con <b>TIENI</b>. I dadi tenuti passano "
+      "nella fila in alto e non vengono ritirati. Per ritirarli si sceglie un dado tenuto e "
+      "si conferma con <b>SCARTA</b>: torna nel vassoio.</p>"
+      "<p>Con almeno un dado tenuto, <b>FERMATI</b> chiude i tiri prima del terzo. Finiti "
+      "i tiri, i cinque dadi sono nella fila in alto.</p>" +
+      heading("Il foglio dei punti") +
+      "<p>Si sceglie una casella libera con un clic: vi si scrivono i punti dei dadi, anche "
+      "0. Un clic su un'altra casella libera sposta i punti; <b>ACCETTA</b> li conferma e "
+      "passa il turno. Ogni casella si usa una sola volta; un secondo Pentaro non vale "
+      "nulla in pi&ugrave;.</p>"
+      "<table width='100%' cellpadding=3 cellspacing=1 style='background:#000000'>" +
+      rows + "</table>" + heading("Fine della partita e record") +
+      "<p>Dopo la tredicesima casella di ogni giocatore compare <b>GAME OVER</b>. In due "
+      "vince chi ha il TOTALE GENERALE pi&ugrave; alto; a pari punti compare "
+      "<b>PARITA'</b>. Un punteggio finale pari o superiore al <b>RECORD</b> prende il "
+      "suo posto, con il nome di chi l'ha fatto. <b>Interrompi</b> abbandona la partita "
+      "senza record.</p>" +
+      heading("I tasti") +
+      "<p>Tutto il gioco si pu&ograve; fare anche con la tastiera. Finch&eacute; si usano "
+      "i tasti, accanto a ogni dado compare il suo numero; muovendo il mouse spariscono.</p>"
+      "<table cellpadding=3 cellspacing=1 style='background:#000000'>" +
+      keyRows + "</table>" + heading("Consiglio") +
+      "<p><b>Consiglio</b> (menu Aiuto, tasto H) mostra la mossa migliore per chi &egrave; "
+      "di turno &ndash; i dadi da tenere, FERMATI o la casella da scegliere &ndash; e il "
+      "punteggio finale che ci si pu&ograve; attendere giocando sempre al meglio. Non "
+      "gioca al posto vostro e sparisce alla mossa successiva.</p>");
 }
 
 RulesWindow::RulesWindow(const Board& board, QWidget* parent) : QDialog(parent) {

@@ -1,7 +1,8 @@
+#include "scoring/open_boxes.h"
+
 #include <algorithm>
 
 #include "game_fixture.h"
-#include "scoring/open_boxes.h"
 
 namespace {
 

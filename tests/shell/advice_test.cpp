@@ -1,9 +1,10 @@
 // "Consiglio" as the player meets it: worked out without freezing the window,
 // shown over the board without touching the game, gone at the next action.
 
+#include "advisor/advice.h"
+
 #include <QApplication>
 
-#include "advisor/advice.h"
 #include "desktop/advice_request.h"
 #include "desktop/board_overlay.h"
 #include "desktop/keyboard.h"
@@ -21,8 +22,8 @@ class AdviceTest : public GameAppTest {
   // H, then the answer, however long the first solving takes.
   void ask() {
     QTest::keyClick(&app->window, Qt::Key_H);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return advice().state() == AdviceRequest::State::Shown; }, 60000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return advice().state() == AdviceRequest::State::Shown; }, 60000));
   }
   // What the game is, as far as a player or a handler could tell.
   std::string snapshot() {
@@ -68,7 +69,7 @@ TEST_F(AdviceTest, ShowsTheBestMoveAndGoesAtTheNextAction) {
   const std::string before = snapshot();
   b.takeDirty();
   ask();
-  EXPECT_EQ(snapshot(), before);         // it only shows
+  EXPECT_EQ(snapshot(), before);       // it only shows
   EXPECT_TRUE(b.takeDirty().empty());  // not even a board element changed
   const advisor::Advice& a = advice().advice();
   ASSERT_TRUE(a.available);
@@ -76,8 +77,7 @@ TEST_F(AdviceTest, ShowsTheBestMoveAndGoesAtTheNextAction) {
   std::vector<QRect> marks;
   for (int i : a.keepTray) marks.push_back(BoardWidget::toPixels(b.dado[i].windowRect()));
   for (int k : a.keepHeld) marks.push_back(BoardWidget::toPixels(b.tieni[k].windowRect()));
-  if (a.stop && b.Label29.visible())
-    marks.push_back(BoardWidget::toPixels(b.Label29.windowRect()));
+  if (a.stop && b.Label29.visible()) marks.push_back(BoardWidget::toPixels(b.Label29.windowRect()));
   EXPECT_EQ(scene().advised, marks);
   EXPECT_EQ(scene().text.size(), 2);
   EXPECT_TRUE(scene().text[1].startsWith("Punteggio atteso: "));
@@ -107,8 +107,7 @@ TEST_F(AdviceTest, RulesAndCreditsSayWhatTheBoardSays) {
   const QString rules = RulesWindow::rulesHtml(board());
   // Every box with its points as its tip gives them, the bonus, the keys.
   for (int i = 0; i < 14; ++i) {
-    EXPECT_TRUE(rules.contains(QString::fromStdString(board().Label4[i].tip).toHtmlEscaped()))
-        << i;
+    EXPECT_TRUE(rules.contains(QString::fromStdString(board().Label4[i].tip).toHtmlEscaped())) << i;
     EXPECT_TRUE(rules.contains(QString::fromStdString(board().Label4[i].caption()).toHtmlEscaped()))
         << i;
   }

@@ -1,6 +1,8 @@
 // Keys against the clicks they stand for: the same handlers, refused when a
 // click would be, and marks that only a keyboard player ever sees.
 
+#include "desktop/keyboard.h"
+
 #include <QApplication>
 #include <QTimer>
 #include <string>
@@ -8,7 +10,6 @@
 
 #include "desktop/advice_request.h"
 #include "desktop/board_overlay.h"
-#include "desktop/keyboard.h"
 #include "desktop/player_aids.h"
 #include "flow/game_window.h"
 #include "game_app_fixture.h"
@@ -57,8 +58,8 @@ class KeysTest : public GameAppTest {
 
   std::vector<std::string> clicks;
   const std::vector<int> allTurnKeys = {
-      Qt::Key_1, Qt::Key_2,  Qt::Key_3, Qt::Key_4,  Qt::Key_5,      Qt::Key_6,
-      Qt::Key_7, Qt::Key_8,  Qt::Key_9, Qt::Key_0,  Qt::Key_T,      Qt::Key_F,
+      Qt::Key_1, Qt::Key_2,  Qt::Key_3,    Qt::Key_4,     Qt::Key_5,     Qt::Key_6,
+      Qt::Key_7, Qt::Key_8,  Qt::Key_9,    Qt::Key_0,     Qt::Key_T,     Qt::Key_F,
       Qt::Key_A, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_Return};
 };
 
@@ -201,9 +202,8 @@ TEST_F(KeysTest, KeysDoNothingAfterInterrompi) {
 TEST_F(KeysTest, MarksShowForKeysOnlyAndGoWithTheMouse) {
   // The board with and without what lies over it, painted at one moment.
   auto overlaid = [&] {
-    const QImage bare = boardWidget()
-                            .grab(QRect(QPoint(), boardWidget().size()))
-                            .toImage();  // children included
+    const QImage bare =
+        boardWidget().grab(QRect(QPoint(), boardWidget().size())).toImage();  // children included
     QImage alone(bare.size(), bare.format());
     alone.setDevicePixelRatio(bare.devicePixelRatio());
     boardWidget().render(&alone, QPoint(), QRegion(), QWidget::DrawWindowBackground);
@@ -213,8 +213,8 @@ TEST_F(KeysTest, MarksShowForKeysOnlyAndGoWithTheMouse) {
   EXPECT_FALSE(overlaid());
   startGame("ugo");
   click(b.tira);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return app->game.NumTiro == 2 && !app->game.turnBusy(); },
-                              5000));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return app->game.NumTiro == 2 && !app->game.turnBusy(); }, 5000));
   click(b.dado[KeyboardPlay::trayDiceInOrder(b)[0]]);
   EXPECT_FALSE(keys().inUse());
   EXPECT_FALSE(overlaid());
