@@ -69,41 +69,26 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
 
 bool KeyboardPlay::press(int key) {
   Board& b = game_.board;
+  const std::pair<int, Element*> prompts[] = {{Qt::Key_Space, &b.tira},
+                                              {Qt::Key_T, &b.Label2},
+                                              {Qt::Key_F, &b.Label29},
+                                              {Qt::Key_A, &b.OK}};
   Element* target = nullptr;
   if (key >= Qt::Key_1 && key <= Qt::Key_5) {
     const std::vector<int> dice = trayDiceInOrder(b);
     const std::size_t n = key - Qt::Key_1;
     if (n < dice.size()) target = &b.dado[dice[n]];
   } else if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-    const int slot = key == Qt::Key_0 ? 4 : key - Qt::Key_6;
-    target = &b.tieni[slot];
+    target = &b.tieni[key == Qt::Key_0 ? 4 : key - Qt::Key_6];
+  } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (highlightedBox() >= 0) target = &b.PUNTI[highlight_];
+  } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+    moveHighlight(key == Qt::Key_Up ? -1 : +1);
   } else {
-    switch (key) {
-      case Qt::Key_Space:
-        target = &b.tira;
-        break;
-      case Qt::Key_T:
-        target = &b.Label2;
-        break;
-      case Qt::Key_F:
-        target = &b.Label29;
-        break;
-      case Qt::Key_A:
-        target = &b.OK;
-        break;
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-        if (highlightedBox() >= 0) target = &b.PUNTI[highlight_];
-        break;
-      case Qt::Key_Up:
-        moveHighlight(-1);
-        break;
-      case Qt::Key_Down:
-        moveHighlight(+1);
-        break;
-      default:
-        return false;
-    }
+    auto prompt = std::find_if(std::begin(prompts), std::end(prompts),
+                               [key](const auto& p) { return p.first == key; });
+    if (prompt == std::end(prompts)) return false;
+    target = prompt->second;
   }
   setInUse(true);
   if (target) clickAsTheMouseWould(*target);

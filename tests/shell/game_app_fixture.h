@@ -10,19 +10,15 @@
 #include <QTest>
 #include <memory>
 
+#include "data_copy.h"
 #include "desktop/board_widget.h"
 #include "desktop/game_app.h"
 
-// The whole program on a private copy of the built data folder (tests never
-// touch the record), its window shown and active so that shortcuts work.
+// The whole program on a private copy of the built data folder, its window shown and active so that shortcuts work.
 class GameAppTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const QDir built(PENTARO_DATA_DIR);
-    ASSERT_TRUE(built.exists("MCRC00.RCX")) << "no built data folder at " PENTARO_DATA_DIR;
-    QDir(folder.path()).mkdir("Dati");
-    for (const QString& f : built.entryList(QDir::Files))
-      QFile::copy(built.filePath(f), folder.filePath("Dati/" + f));
+    ASSERT_NO_FATAL_FAILURE(copyBuiltData(folder));
     previous = QDir::currentPath();
     QDir::setCurrent(folder.path());
     app = std::make_unique<GameApp>();

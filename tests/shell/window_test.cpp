@@ -17,35 +17,13 @@
 #include <QToolTip>
 #include <memory>
 
-#include "data_copy.h"
-#include "desktop/board_widget.h"
-#include "desktop/game_app.h"
+#include "game_app_fixture.h"
 #include "media/folder_lock.h"
 
 namespace {
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public GameAppTest {
  protected:
-  void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(copyBuiltData(folder));
-    previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    app = std::make_unique<GameApp>();
-    app->start();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app->window));
-  }
-  void TearDown() override {
-    app.reset();
-    QDir::setCurrent(previous);
-  }
-
-  BoardWidget& boardWidget() { return *app->window.boardWidget(); }
-  QPoint centre(const Element& e) { return BoardWidget::toPixels(e.windowRect()).center(); }
-  QAction* menuAction(const QString& caption) {
-    for (QAction* a : app->window.menuBar()->actions().first()->menu()->actions())
-      if (a->text() == caption) return a;
-    return nullptr;
-  }
   // A double click as the window system delivers one: press, release, press
   // (reported as the double click), release.
   void doubleClick(QPoint boardPixel) {
@@ -53,15 +31,6 @@ class WindowTest : public ::testing::Test {
     QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
                        boardWidget().mapTo(&window, boardPixel));
   }
-  void startGame(const char* name) {
-    menuAction("Inizia")->trigger();
-    QTest::keyClicks(app->window.nameField(), name);
-    QTest::keyClick(app->window.nameField(), Qt::Key_Return);
-  }
-
-  QTemporaryDir folder;
-  QString previous;
-  std::unique_ptr<GameApp> app;
 };
 
 TEST_F(WindowTest, RestingBoardShowsItsColours) {
