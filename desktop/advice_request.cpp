@@ -64,7 +64,8 @@ QStringList AdviceRequest::text() const {
   if (!advice_.available) return {"Nessun consiglio in questo momento"};
   const Board& b = game_.board;
   auto anyShown = [](const auto& pictures) {
-    return std::any_of(pictures.begin(), pictures.end(), [](const auto& p) { return p.visible(); });
+    return std::any_of(pictures.begin(), pictures.end(),
+                       [](const auto& p) { return p.visible() && p.picture(); });
   };
   QString move;
   if (advice_.box)
