@@ -8,9 +8,8 @@
 
 namespace {
 
-const char kVersion[] = "1.0";
-// The terms the game is given under, as the owner states them.
-const char kLicence[] = "da stabilire";
+// The terms the game is given under: no licence has been granted so far.
+const char kLicence[] = "tutti i diritti riservati";
 
 QString escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
@@ -129,5 +128,5 @@ QString aboutText() {
              "<p>Il gioco dei cinque dadi, da soli o in due.</p>"
              "<p>Licenza: %2</p>"
              "<p>Le immagini e i suoni sono creati dal programma stesso.</p>")
-      .arg(kVersion, kLicence);
+      .arg(PENTARO_VERSION, kLicence);
 }
