@@ -27,6 +27,20 @@ namespace {
 
 // Die pictures are made at twice their size.
 constexpr qreal kDieScale = 2.0;
+// A die picture is about a hundred pixels a side. A file that claims
+// millions is no die picture: it would only cost memory, and Qt's smooth
+// scaler reads past the end of absurdly wide images.
+constexpr int kLargestPictureSide = 4096;
+
+QImage readSaneImage(QImageReader& reader) {
+  reader.setAllocationLimit(64);  // MiB; far above any real die picture
+  const auto tooLarge = [](QSize size) {
+    return size.width() > kLargestPictureSide || size.height() > kLargestPictureSide;
+  };
+  if (tooLarge(reader.size())) return {};
+  QImage image = reader.read();
+  return tooLarge(image.size()) ? QImage() : image;
+}
 
 // A picture kept as bare pixels, used where it lies in the program; a null
 // image if there is none of that name.
@@ -133,11 +147,11 @@ PictureRef QtPlatform::loadPictureFile(const std::string& path) {
   const QString file = QString::fromStdString(path);
   QImageReader png(file, "png");
   png.setAutoDetectImageFormat(false);
-  QImage image = png.read();
+  QImage image = readSaneImage(png);
   if (image.isNull()) {
     QImageReader any(file);
     any.setDecideFormatFromContent(true);
-    image = any.read();
+    image = readSaneImage(any);
   }
   if (image.isNull()) return nullptr;
   // An ordinary screen gets the die halved once here, not at every paint.
