@@ -16,6 +16,7 @@ inline constexpr int kCategories = 13;      // score boxes PUNTI(0..12)
 inline constexpr int kUpperCategories = 6;  // "ASSI" to "SEI", boxes 0 to 5
 inline constexpr int kBonusThreshold = 63;  // an upper total this high earns the bonus
 inline constexpr int kBonusPoints = 35;
+inline constexpr int kNameLength = 12;     // characters of a player's name, upper-cased
 
 // ---- Bitmaps of the program, drawn by the art generator
 namespace bitmap {

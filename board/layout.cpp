@@ -65,7 +65,7 @@ void Board::layOut() {
   Text1.font = {24, true};
   Text1.fore = colors::white;
   Text1.back = colors::navy;
-  Text1.maxLength = 12;
+  Text1.maxLength = kNameLength;
 
   add(Frame1, "Frame1", {5400, 1920, 2655, 6615}, true);
   Frame1.back = kLightGrey;

@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const UpperCase upper = [&](const std::string& t) { return platform.upperCase(t); };
   const std::string name = upper(fitName(bytes.substr(0, 48), upper));
   const std::u32string letters = codePoints(name);
-  require(letters.size() <= kNameLength);
+  require(letters.size() <= std::size_t{kNameLength});
   for (char32_t c : letters) require(nameCharacter(c));
 
   const std::string points = std::to_string(size % 1000);

@@ -15,7 +15,7 @@ namespace {
 // The upper-cased name fits: every character holdable, at most 12 of them.
 bool fits(const std::u32string& name, const UpperCase& upper) {
   const std::u32string upperName = codePoints(upper(toUtf8(name)));
-  return upperName.size() <= kNameLength &&
+  return upperName.size() <= std::size_t{kNameLength} &&
          std::all_of(upperName.begin(), upperName.end(), nameCharacter);
 }
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "board/assets.h"
+
 // What a player's name may hold, however the text arrives (typed, pasted,
 // dropped, from an input method): one line of printable characters that the
 // record file's Windows-1252 can hold, at most 12 once upper-cased.
-
-constexpr std::size_t kNameLength = 12;
 
 using UpperCase = std::function<std::string(const std::string&)>;
 
