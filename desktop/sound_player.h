@@ -3,8 +3,8 @@
 #include <QString>
 
 // The game's one media player. It lives in a module of its own, loaded once
-// the first frame is on the screen: Qt Multimedia and the sound server's
-// libraries are large, and the first frame needs none of them.
+// the first frame is on the screen: the sound server's client library is
+// not needed for the first frame.
 class SoundPlayer {
  public:
   virtual ~SoundPlayer() = default;

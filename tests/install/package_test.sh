@@ -15,7 +15,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$arch" ] || fail "architecture"
 [ "$(field Section)" = games ] || fail "section"
 depends=$(field Depends)
-for library in libqt6widgets6 libqt6multimedia6 libqt6gui6 libstdc++6 fonts-liberation2 fonts-dejavu-core; do
+for library in libqt6widgets6 libpulse0 libqt6gui6 libstdc++6 fonts-liberation2 fonts-dejavu-core; do
   [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 dpkg-deb -I "$deb" > /dev/null || fail "control data unreadable"

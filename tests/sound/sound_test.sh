@@ -111,9 +111,10 @@ read -r throw_start throw_end < <(sed -n 2p "$work/events")
 after() { awk -v t="$1" -v d="$2" 'BEGIN { printf "%.2f", t + d }'; }
 read -r name_pitch name_db < <(measure "$name_start" "$name_end")
 read -r rattle_pitch rattle_db < <(measure "$throw_start" "$(after "$throw_start" 0.25)")
-# The knock is the throw's last loud stretch, as long as the knock's file.
-read -r knock_start _ < <(tail -n 1 "$work/loud")
-read -r knock_pitch knock_db < <(measure "$knock_start" "$(after "$knock_start" 0.08)")
+# The knock ends the throw: its loud part, the last 60 ms of sound. It cuts
+# the last rattle off, at once when the player is quick.
+knock_start=$(after "$throw_end" -0.06)
+read -r knock_pitch knock_db < <(measure "$knock_start" "$throw_end")
 read -r fx08_pitch _ < <(measure "$data/fx08.wav")
 read -r fx02_pitch _ < <(measure "$data/fx02.wav")
 read -r fx01_pitch _ < <(measure "$data/fx01.wav")
