@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,9 +15,10 @@ namespace advisor {
 // made, so it can be shared between threads.
 class Strategy;
 
-// Works the whole table out (about a second of one core, 4 MiB
-// kept); any thread may call it. Nothing is made before the first call.
-std::shared_ptr<const Strategy> solve();
+// Works the whole table out (about a second of one core, shared among all of
+// them, 4 MiB kept); any thread may call it. Nothing is made before the first
+// call. Null when `cancelled` was set meanwhile.
+std::shared_ptr<const Strategy> solve(const std::atomic<bool>* cancelled = nullptr);
 
 // What the player on turn should do now, in the board's own terms.
 struct Advice {

@@ -1,7 +1,10 @@
 #include "advisor/strategy.h"
 
 #include <algorithm>
+#include <atomic>
+#include <bit>
 #include <bitset>
+#include <thread>
 
 #include "advisor/advice.h"
 
@@ -33,15 +36,35 @@ std::array<std::bitset<kUppers>, kUpperPart + 1> reachableUppers() {
 
 }  // namespace
 
-std::shared_ptr<const Strategy> solve() { return std::make_shared<const Strategy>(); }
+std::shared_ptr<const Strategy> solve(const std::atomic<bool>* cancelled) {
+  auto strategy = std::make_shared<const Strategy>(cancelled);
+  if (cancelled && *cancelled) return nullptr;
+  return strategy;
+}
 
-Strategy::Strategy() : future_(std::size_t{kFullSheet + 1} * kUppers, 0.0) {
+Strategy::Strategy(const std::atomic<bool>* cancelled)
+    : future_(std::size_t{kFullSheet + 1} * kUppers, 0.0) {
   const auto reach = reachableUppers();
-  for (unsigned used = kFullSheet - 1;; --used) {
-    for (int u = 0; u < kUppers; ++u)
-      if (reach[used & kUpperPart][u])
-        future_[slot({used, u})] = TurnValues(future_, {used, u}).start();
-    if (used == 0) break;
+  // The sheets with the same number of entries depend only on those with one
+  // more: each such level is shared out among the cores, sheet by sheet.
+  std::array<std::vector<unsigned>, kCategories> level;
+  for (unsigned used = 0; used < kFullSheet; ++used) level[std::popcount(used)].push_back(used);
+  const unsigned workers = std::max(1u, std::thread::hardware_concurrency());
+  for (int entries = kCategories - 1; entries >= 0; --entries) {
+    const std::vector<unsigned>& sheets = level[entries];
+    std::atomic<std::size_t> next = 0;
+    auto work = [&] {
+      for (std::size_t i; (i = next++) < sheets.size() && !(cancelled && *cancelled);) {
+        const unsigned used = sheets[i];
+        for (int u = 0; u < kUppers; ++u)
+          if (reach[used & kUpperPart][u])
+            future_[slot({used, u})] = TurnValues(future_, {used, u}).start();
+      }
+    };
+    std::vector<std::jthread> helpers;
+    for (unsigned w = 1; w < std::min<std::size_t>(workers, sheets.size()); ++w)
+      helpers.emplace_back(work);
+    work();
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <vector>
 
 #include "advisor/dice_sets.h"
@@ -18,8 +19,9 @@ struct Sheet {
 
 class Strategy {
  public:
-  // Works the table out: every sheet, latest first.
-  Strategy();
+  // Works the table out: every sheet, latest first, on every core. Stops
+  // early, the table unfinished, once `cancelled` is set.
+  explicit Strategy(const std::atomic<bool>* cancelled = nullptr);
 
   // Points the sheet still expects from the start of a turn, bonus included,
   // when every choice from here on is the best one.

@@ -6,7 +6,10 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "desktop/advice_request.h"
+#include "desktop/advisor_tables.h"
 #include "desktop/board_widget.h"
+#include "desktop/player_aids.h"
 #include "desktop/game_app.h"
 #include "measure.h"
 
@@ -36,9 +39,25 @@ int runInGameFigures(int argc, char** argv) {
   std::printf("CPU, share of one core\n");
   std::printf("  at rest, no game            %6.2f %%\n", idleCpuPercent(5000));
 
+  // The first advice of a game, asked after a player's few seconds on the
+  // names: the table is worked out meanwhile, from the moment they open.
+  const double namesOpen = monotonicMs();
+  double tableReady = 0;
   window.run([&] { game.Gioca_Click(); });
+  strategyTable().whenReady(&window, [&](const auto&) { tableReady = monotonicMs(); });
+  const double onNames = 3000;
+  idleCpuPercent(int(onNames));
   game.board.Text1.setText("bench");
   window.run([&] { game.Label1_Click(); });
+  AdviceRequest& advice = window.aids().advice();
+  const double asked = monotonicMs();
+  advice.ask();
+  if (!QTest::qWaitFor([&] { return advice.state() == AdviceRequest::State::Shown; }, 60000))
+    return 1;
+  std::printf("First advice of a game, asked %.0f s after the names opened\n", onNames / 1000);
+  std::printf("  shown after %.1f ms   (table ready %.0f ms after the names opened)\n",
+              monotonicMs() - asked, (tableReady ? tableReady : monotonicMs()) - namesOpen);
+  advice.dismiss();
   idleCpuPercent(1000);  // the start-of-game sound settles first
   std::printf("  game waiting for a throw    %6.2f %%   (turn timer running)\n",
               idleCpuPercent(5000));

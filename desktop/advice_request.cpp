@@ -1,53 +1,28 @@
 #include "desktop/advice_request.h"
 
-#include <QThread>
 #include <algorithm>
 
+#include "desktop/advisor_tables.h"
 #include "flow/game_window.h"
-
-namespace {
-
-// One solved table for the whole run: it never changes once made.
-std::shared_ptr<const advisor::Strategy>& solvedTable() {
-  static std::shared_ptr<const advisor::Strategy> table;
-  return table;
-}
-
-}  // namespace
 
 AdviceRequest::AdviceRequest(GameWindow& game, QObject* parent) : QObject(parent), game_(game) {}
 
-// The solver cannot be stopped half-way; a window closed meanwhile waits for it.
-AdviceRequest::~AdviceRequest() {
-  if (solver_) solver_->wait();
-}
-
 void AdviceRequest::ask() {
-  if (solvedTable()) {
-    show();
+  if (const auto table = strategyTable().table()) {
+    show(*table);
     return;
   }
   state_ = State::Solving;
   emit changed();
-  if (solver_) return;
-  result_ = std::make_shared<std::shared_ptr<const advisor::Strategy>>();
-  solver_ = QThread::create([result = result_] { *result = advisor::solve(); });
-  solver_->setParent(this);
-  connect(solver_, &QThread::finished, this, &AdviceRequest::solved);
-  solver_->start(QThread::LowPriority);
+  if (std::exchange(waiting_, true)) return;
+  strategyTable().whenReady(this, [this](const auto& table) {
+    waiting_ = false;
+    if (state_ == State::Solving) show(*table);  // still wanted: nothing happened meanwhile
+  });
 }
 
-void AdviceRequest::solved() {
-  solver_->wait();
-  solvedTable() = *result_;
-  solver_->deleteLater();
-  solver_ = nullptr;
-  result_.reset();
-  if (state_ == State::Solving) show();  // still wanted: nothing happened meanwhile
-}
-
-void AdviceRequest::show() {
-  advice_ = advisor::adviseFor(*solvedTable(), game_);
+void AdviceRequest::show(const advisor::Strategy& table) {
+  advice_ = advisor::adviseFor(table, game_);
   state_ = State::Shown;
   emit changed();
 }

@@ -7,18 +7,17 @@
 #include "advisor/advice.h"
 
 class GameWindow;
-class QThread;
 
 // "Consiglio": the best move for the player on turn, shown until the next
-// action. The game is solved once, off the window's thread, the first time
-// advice is asked for; until then the program spends nothing on it.
+// action. The game is solved once, off the window's thread, from the start
+// of the first game (or the first request); until then the program spends
+// nothing on it.
 class AdviceRequest : public QObject {
   Q_OBJECT
  public:
   enum class State { None, Solving, Shown };
 
   AdviceRequest(GameWindow& game, QObject* parent);
-  ~AdviceRequest() override;
 
   void ask();
   // The player acted: the advice no longer holds.
@@ -34,12 +33,10 @@ class AdviceRequest : public QObject {
   void changed();
 
  private:
-  void solved();
-  void show();
+  void show(const advisor::Strategy& table);
 
   GameWindow& game_;
   State state_ = State::None;
   advisor::Advice advice_;
-  QThread* solver_ = nullptr;
-  std::shared_ptr<std::shared_ptr<const advisor::Strategy>> result_;
+  bool waiting_ = false;  // for the table
 };

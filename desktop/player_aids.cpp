@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "desktop/advice_request.h"
+#include "desktop/advisor_tables.h"
 #include "desktop/board_overlay.h"
 #include "desktop/board_widget.h"
 #include "desktop/keyboard.h"
@@ -35,6 +36,8 @@ PlayerAids::PlayerAids(MainWindow& window, GameWindow& game)
 }
 
 void PlayerAids::follow() {
+  // A game starts with its names: the tables are worked out while they are typed.
+  if (game_.board.Text1.visible()) prepareTables();
   keys_->follow();
   overlay_->refresh();
 }

@@ -4,8 +4,11 @@
 #include "advisor/advice.h"
 
 #include <QApplication>
+#include <optional>
+#include <thread>
 
 #include "desktop/advice_request.h"
+#include "desktop/advisor_tables.h"
 #include "desktop/board_overlay.h"
 #include "desktop/keyboard.h"
 #include "desktop/player_aids.h"
@@ -41,6 +44,40 @@ class AdviceTest : public GameAppTest {
     return s;
   }
 };
+
+TEST_F(AdviceTest, TablesAreWorkedOutWhileTheNamesAreTyped) {
+  QTest::keyClick(&app->window, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_TRUE(strategyTable().started());
+}
+
+TEST(BackgroundTable, MadeOnceToldOnTheWindowsThreadGivenUpAtTheEnd) {
+  int made = 0, told = 0;
+  BackgroundTable<int> table([&](const std::atomic<bool>&) {
+    ++made;
+    return std::make_shared<const int>(7);
+  });
+  auto tell = [&](const std::shared_ptr<const int>& t) {
+    EXPECT_EQ(QThread::currentThread(), qApp->thread());
+    told += *t;
+  };
+  std::optional<QObject> gone(std::in_place);
+  table.whenReady(&*gone, [&](const auto&) { told += 100; });
+  gone.reset();  // its news is dropped
+  QObject here;
+  table.whenReady(&here, tell);
+  table.ensureSolving();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return told != 0; }, 10000));
+  table.whenReady(&here, tell);  // at once now
+  EXPECT_EQ(told, 14);
+  EXPECT_EQ(made, 1);
+
+  // A table still being made when the run ends is given up: this returns.
+  BackgroundTable<int> endless([](const std::atomic<bool>& cancelled) {
+    while (!cancelled) std::this_thread::yield();
+    return std::shared_ptr<const int>();
+  });
+  endless.ensureSolving();
+}
 
 TEST_F(AdviceTest, ShowsTheBestMoveAndGoesAtTheNextAction) {
   Board& b = board();

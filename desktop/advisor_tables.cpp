@@ -1,0 +1,21 @@
+#include "desktop/advisor_tables.h"
+
+#include <sys/resource.h>
+
+#include "advisor/dice_sets.h"
+
+void runAtLowPriority() {
+  // On Linux the nice value is the thread's own, and its new threads inherit it.
+  setpriority(PRIO_PROCESS, 0, 10);
+}
+
+BackgroundTable<advisor::Strategy>& strategyTable() {
+  // The dice sets the solver reads are made first, so they outlive the table,
+  // whose end stops the solver.
+  static BackgroundTable<advisor::Strategy> table(
+      (advisor::DiceSets::get(),
+       [](const std::atomic<bool>& cancelled) { return advisor::solve(&cancelled); }));
+  return table;
+}
+
+void prepareTables() { strategyTable().ensureSolving(); }
