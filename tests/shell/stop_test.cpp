@@ -18,11 +18,13 @@
 
 namespace {
 
-// A copy of the built game folder beside it, with a folder in the place of
-// each file named; the program is started there.
+// A copy of the built game folder beside it, one for each test so that tests
+// may run side by side, with a folder in the place of each file named; the
+// program is started there.
 void startIn(const QStringList& blocked) {
   const QDir built(PENTARO_DATA_DIR);
-  QDir folder(built.absoluteFilePath("../../stop-test"));
+  QDir folder(built.absoluteFilePath(
+      QString("../../stop-test/") + ::testing::UnitTest::GetInstance()->current_test_info()->name()));
   folder.removeRecursively();
   folder.mkpath("Dati");
   for (const QString& f : built.entryList(QDir::Files))
