@@ -1,0 +1,144 @@
+#pragma once
+
+#include <QCryptographicHash>
+#include <QImage>
+#include <QTemporaryDir>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data_copy.h"
+#include "desktop/board_widget.h"
+#include "desktop/game_app.h"
+#include "scoring/open_boxes.h"
+
+// The machine made predictable: the same dice every run, a clock that moves
+// only when the game waits (and jumps to the end of the wait), sounds kept
+// in a list instead of played.
+class ScriptedPlatform : public QtPlatform {
+ public:
+  double secondsSinceMidnight() override { return 36000; }
+  qint64 monotonicNanoseconds() override { return now_; }
+  void runEventLoopUntil(double deadline) override {
+    QtPlatform::runEventLoopUntil(0);  // brings the window up to date, runs no events
+    now_ = std::max(now_, static_cast<qint64>(deadline * 1e9));
+  }
+  void playSound(const std::string& path) override { sounds.push_back(path); }
+  void pass(double seconds) { now_ += static_cast<qint64>(seconds * 1e9); }
+
+  std::vector<std::string> sounds;
+
+ private:
+  qint64 now_ = 1'000'000'000;
+};
+
+// The whole program on that machine, on a private copy of the data folder,
+// played through the game's handlers as clicks would.
+class ScriptedGame {
+ public:
+  ScriptedGame() {
+    copyBuiltData(folder_);
+    previous_ = QDir::currentPath();
+    QDir::setCurrent(folder_.path());
+    auto own = std::make_unique<ScriptedPlatform>();
+    platform = own.get();
+    app = std::make_unique<GameApp>(std::move(own));
+    app->start();
+  }
+  ~ScriptedGame() {
+    app.reset();
+    QDir::setCurrent(previous_);
+  }
+
+  GameWindow& game() { return app->game; }
+  Board& board() { return app->game.board; }
+  void act(const std::function<void()>& handler) { app->window.run(handler); }
+
+  void begin(int players) {
+    act([&] { players == 2 ? game().Play2_Click() : game().Play1_Click(); });
+    act([&] { game().Gioca_Click(); });
+  }
+  void name(const std::string& typed) {
+    act([&] { board().Text1.setText(typed); });
+    act([&] { game().Label1_Click(); });
+  }
+  // Three throws, the first box still free, not yet accepted.
+  void throwAndEnter() {
+    for (int i = 0; i < 3 && game().SceltaAttiva == 0; ++i) act([&] { game().tira_Click(); });
+    const std::vector<int> open = boxesOpenForEntry(game());
+    if (!open.empty()) act([&] { game().PUNTI_Click(open.front()); });
+  }
+  void accept() { act([&] { game().OK_Click(); }); }
+  void playToTheEnd() {
+    while (game().playing()) {
+      throwAndEnter();
+      if (game().playing()) accept();
+    }
+  }
+
+  // Lets the turn timer run for a while, as it would between clicks.
+  void wait(double seconds) {
+    platform->pass(seconds);
+    act([] {});
+  }
+  // A game for two from the resting board to "GAME OVER", stopping at each
+  // kind of moment a player meets; look(what) sees the board there.
+  void walk(const std::function<void(const char*)>& look) {
+    look("resting");
+    begin(2);
+    look("first name");
+    name("anna");
+    look("second name");
+    name("bruno");
+    wait(0.5);
+    look("first throw offered");
+    act([&] { game().tira_Click(); });
+    wait(0.5);
+    look("dice on the tray");
+    act([&] { game().dado_Click(firstDieOnTray()); });
+    wait(0.5);
+    look("a die chosen to hold");
+    act([&] { game().Label2_Click(); });
+    act([&] { game().tieni_Click(0); });
+    wait(0.5);
+    look("a held die chosen to throw again");
+    throwAndEnter();
+    wait(0.5);
+    look("tentative entry");
+    accept();
+    wait(0.5);
+    look("second player on turn");
+    playToTheEnd();
+    look("game over");
+  }
+  int firstDieOnTray() {
+    for (int i = 0; i < kTrayPlaces; ++i)
+      if (game().Occupato[i]) return i;
+    return -1;
+  }
+
+  // The board as painted, without the name field or other widgets over it.
+  QImage render(qreal ratio = 1) {
+    BoardWidget& w = *app->window.boardWidget();
+    QImage image(w.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    w.render(&image, {}, {}, QWidget::DrawWindowBackground);
+    return image;
+  }
+  static std::string checksum(const QImage& image) {
+    return QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()),
+                                    QCryptographicHash::Sha256)
+        .toHex()
+        .left(16)
+        .toStdString();
+  }
+
+  ScriptedPlatform* platform = nullptr;
+  std::unique_ptr<GameApp> app;
+
+ private:
+  QTemporaryDir folder_;
+  QString previous_;
+};
