@@ -1,6 +1,7 @@
 #include "desktop/advice_request.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "desktop/advisor_tables.h"
 #include "flow/game_window.h"
@@ -34,9 +35,9 @@ void AdviceRequest::dismiss() {
 }
 
 QStringList AdviceRequest::text() const {
-  if (state_ == State::Solving) return {"Calcolo del consiglio..."};
+  if (state_ == State::Solving) return {tr("Calcolo del consiglio...")};
   if (state_ != State::Shown) return {};
-  if (!advice_.available) return {"Nessun consiglio in questo momento"};
+  if (!advice_.available) return {tr("Nessun consiglio in questo momento")};
   const Board& b = game_.board;
   auto anyShown = [](const auto& pictures) {
     return std::any_of(pictures.begin(), pictures.end(),
@@ -44,15 +45,18 @@ QStringList AdviceRequest::text() const {
   };
   QString move;
   if (advice_.box)
-    move = "Consiglio: scegli la casella segnata";
+    move = tr("Consiglio: scegli la casella segnata");
   else if (advice_.stop)
-    move = advice_.keepTray.empty() ? "Consiglio: FERMATI"
-                                    : "Consiglio: tieni i dadi segnati e FERMATI";
+    move = advice_.keepTray.empty() ? tr("Consiglio: FERMATI")
+                                    : tr("Consiglio: tieni i dadi segnati e FERMATI");
   else if (!advice_.keepTray.empty() || !advice_.keepHeld.empty())
-    move = "Consiglio: tieni solo i dadi segnati e tira";
+    move = tr("Consiglio: tieni solo i dadi segnati e tira");
   else if (anyShown(b.dado) || anyShown(b.tieni))
-    move = "Consiglio: ritira tutti i dadi";
+    move = tr("Consiglio: ritira tutti i dadi");
   else
-    move = "Consiglio: tira i dadi";
-  return {move, QString::fromStdString(advisor::expectedScoreText(advice_.expected))};
+    move = tr("Consiglio: tira i dadi");
+  // The expected score with one decimal, the decimal mark the language's own.
+  const long tenths = std::lround(advice_.expected * 10);
+  const QString expected = tr("Punteggio atteso: %1,%2").arg(tenths / 10).arg(tenths % 10);
+  return {move, expected};
 }

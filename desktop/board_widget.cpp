@@ -6,9 +6,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
+#include "desktop/language.h"
 #include "desktop/qt_platform.h"
 
 namespace {
@@ -110,7 +112,7 @@ void BoardWidget::paintElement(QPainter& p, const Element& e, const QRect& area)
       p.setFont(boardFont(l.font));
       p.setPen(toQColor(l.fore));
       const int align = (l.align == Label::Align::Left ? Qt::AlignLeft : Qt::AlignHCenter);
-      p.drawText(r, align | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(l.caption()));
+      p.drawText(r, align | Qt::AlignTop | Qt::TextWordWrap, captionShown(l));
       p.restore();
       break;
     }
@@ -216,10 +218,37 @@ bool BoardWidget::event(QEvent* event) {
     const auto* label =
         e && e->kind() == Element::Kind::Label ? static_cast<const Label*>(e) : nullptr;
     if (label && !label->tip.empty())
-      QToolTip::showText(help->globalPos(), QString::fromStdString(label->tip), this);
+      QToolTip::showText(help->globalPos(), tipShown(*label), this);
     else
       QToolTip::hideText();
     return true;
   }
   return QWidget::event(event);
+}
+
+QString BoardWidget::captionShown(const Label& l) const {
+  const Board& b = board_;
+  const std::string& caption = l.caption();
+  if (!language::english()) return QString::fromStdString(caption);
+  auto among = [&l](const auto& labels) {
+    return std::any_of(labels.begin(), labels.end(), [&l](const Label& x) { return &x == &l; });
+  };
+  const bool data =
+      &l == &b.PLAYER || &l == &b.nom2 || &l == &b.nom2P || &l == &b.NomeRecord ||
+      &l == &b.PuntiRecord || &l == &b.TPI || &l == &b.TOTALE || &l == &b.PREMIO ||
+      among(b.PUNTI) || among(b.TPS) ||
+      // the winner's name, or the draw (unless a player took that name)
+      (&l == &b.win2 && (caption == b.PLAYER.caption() || caption == b.nom2.caption()));
+  return data ? QString::fromStdString(caption) : language::shown(caption);
+}
+
+QString BoardWidget::tipShown(const Label& l) { return language::shown(l.tip); }
+
+// Another language: every caption on the board may read differently.
+void BoardWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    update();
+    QToolTip::hideText();
+  }
+  QWidget::changeEvent(event);
 }

@@ -26,6 +26,10 @@ class BoardWidget : public QWidget {
   static QFont boardFont(const Font& font);
   // The label or picture that takes the mouse at a place, if any.
   Element* elementAt(QPoint pixel) const;
+  // A label's caption and tip in the chosen language; names and numbers are
+  // shown as they are.
+  QString captionShown(const Label& label) const;
+  static QString tipShown(const Label& label);
 
  signals:
   // The board has been painted for the first time.
@@ -38,6 +42,7 @@ class BoardWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void paintElement(QPainter& p, const Element& e, const QRect& area);

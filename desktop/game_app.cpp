@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "desktop/board_widget.h"
+#include "desktop/language.h"
 
 namespace {
 constexpr std::chrono::milliseconds kSoundSetUpDelay{250};
@@ -26,7 +27,7 @@ GameApp::GameApp(std::unique_ptr<QtPlatform> own)
 bool GameApp::start() {
   // Two copies on one folder would play over each other's record.
   if (!lock_.take(QDir::current().filePath("Dati").toStdString())) {
-    QMessageBox::warning(nullptr, kAlreadyOpenTitle, QString::fromUtf8(kAlreadyOpenMessage));
+    QMessageBox::warning(nullptr, kAlreadyOpenTitle, language::shown(kAlreadyOpenMessage));
     return false;
   }
   game.Form_Load();

@@ -9,6 +9,7 @@
 #include <QValidator>
 
 #include "desktop/board_widget.h"
+#include "desktop/language.h"
 #include "desktop/player_aids.h"
 #include "desktop/qt_platform.h"
 #include "flow/game_window.h"
@@ -48,7 +49,7 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
   setWindowTitle("PENTARO");
   setWindowIcon(QIcon(":/art/icon.png"));  // QIcon finds the @2x one itself
 
-  QMenu* menu = menuBar()->addMenu("Game");
+  QMenu* menu = gameMenu_ = menuBar()->addMenu(tr("Game"));
   QAction* one = addMenuItem(menu, b.Play1, [&game] { game.Play1_Click(); });
   one->setCheckable(true);
   one->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
@@ -63,6 +64,7 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
       b, [this](const std::function<void()>& h) { run(h); }, this);
   setCentralWidget(board_);
   aids_ = new PlayerAids(*this, game);
+  language::addMenu(menuBar());
 
   for (QTimer* t : {&timer1_, &timer2_}) t->setTimerType(Qt::PreciseTimer);
   timer2_.setSingleShot(true);
@@ -99,7 +101,7 @@ QLineEdit* MainWindow::nameField() {
 }
 
 QAction* MainWindow::addMenuItem(QMenu* menu, MenuItem& item, std::function<void()> handler) {
-  QAction* action = menu->addAction(QString::fromStdString(item.caption));
+  QAction* action = menu->addAction(language::shown(item.caption));
   connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
   menuItems_.emplace_back(action, &item);
   return action;
@@ -206,6 +208,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return discard;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// Another language: the menu reads anew, and the advice with it.
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    gameMenu_->setTitle(tr("Game"));
+    for (auto& [action, item] : menuItems_) action->setText(language::shown(item->caption));
+    if (aids_) {
+      aids_->retranslate();
+      aids_->follow();
+    }
+  }
+  QMainWindow::changeEvent(event);
 }
 
 // Closing ends every wait: the procedure that waited gives up and the

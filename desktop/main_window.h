@@ -38,6 +38,7 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void syncFromGame(bool afterTick);
@@ -60,5 +61,6 @@ class MainWindow : public QMainWindow {
   qint64 lastTurnTickNs_ = 0;  // on the platform's monotonic clock
   bool turnTimerOn_ = false;
   std::vector<std::pair<QAction*, MenuItem*>> menuItems_;
+  QMenu* gameMenu_ = nullptr;
   bool halted_ = false;
 };

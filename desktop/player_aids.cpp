@@ -20,10 +20,11 @@ PlayerAids::PlayerAids(MainWindow& window, GameWindow& game)
       keys_(new KeyboardPlay(window, game)),
       advice_(new AdviceRequest(game, this)),
       overlay_(new BoardOverlay(game.board, *keys_, *advice_, window.boardWidget())) {
-  QMenu* help = window.menuBar()->addMenu("Aiuto");
-  help->addAction("Consiglio", QKeySequence(Qt::Key_H), advice_, &AdviceRequest::ask);
-  help->addAction("Regole del gioco", QKeySequence(Qt::Key_F1), this, &PlayerAids::showRules);
-  help->addAction("Informazioni su PENTARO", this, &PlayerAids::showAbout);
+  menu_ = window.menuBar()->addMenu(QString());
+  advise_ = menu_->addAction(QString(), QKeySequence(Qt::Key_H), advice_, &AdviceRequest::ask);
+  showRules_ = menu_->addAction(QString(), QKeySequence(Qt::Key_F1), this, &PlayerAids::showRules);
+  showAbout_ = menu_->addAction(QString(), this, &PlayerAids::showAbout);
+  retranslate();
 
   // The advice holds until the player's next action: a click, a key, a command.
   connect(keys_, &KeyboardPlay::acting, advice_, &AdviceRequest::dismiss);
@@ -33,6 +34,13 @@ PlayerAids::PlayerAids(MainWindow& window, GameWindow& game)
 
   connect(keys_, &KeyboardPlay::changed, overlay_, &BoardOverlay::refresh);
   connect(advice_, &AdviceRequest::changed, overlay_, &BoardOverlay::refresh);
+}
+
+void PlayerAids::retranslate() {
+  menu_->setTitle(tr("Aiuto"));
+  advise_->setText(tr("Consiglio"));
+  showRules_->setText(tr("Regole del gioco"));
+  showAbout_->setText(tr("Informazioni su PENTARO"));
 }
 
 void PlayerAids::follow() {
@@ -57,7 +65,7 @@ void PlayerAids::showRules() {
 
 // Opened without a loop of its own, so a throw under way goes on meanwhile.
 void PlayerAids::showAbout() {
-  auto* box = new QMessageBox(QMessageBox::NoIcon, "Informazioni su PENTARO", aboutText(),
+  auto* box = new QMessageBox(QMessageBox::NoIcon, tr("Informazioni su PENTARO"), aboutText(),
                               QMessageBox::Ok, &window_);
   box->setIconPixmap(window_.windowIcon().pixmap(64, 64));
   box->setAttribute(Qt::WA_DeleteOnClose);

@@ -11,6 +11,7 @@ class GameWindow;
 class KeyboardPlay;
 class MainWindow;
 class QAction;
+class QMenu;
 
 // What the game offers beyond the board: the keys, the advice and the
 // "Aiuto" menu with the rules. Nothing of it changes the board itself.
@@ -30,6 +31,8 @@ class PlayerAids : public QObject {
 
   void showRules();
   void showAbout();
+  // The menu in the language chosen now.
+  void retranslate();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,4 +44,8 @@ class PlayerAids : public QObject {
   AdviceRequest* advice_;
   BoardOverlay* overlay_;
   QPointer<RulesWindow> rules_;
+  QMenu* menu_;
+  QAction* advise_;
+  QAction* showRules_;
+  QAction* showAbout_;
 };

@@ -11,6 +11,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <bit>
 #include <chrono>
 #include <cmath>
@@ -20,6 +21,7 @@
 #include <utility>
 
 #include "board/assets.h"
+#include "desktop/language.h"
 #include "desktop/sound_player.h"
 #include "resources/raw_picture.h"
 
@@ -195,10 +197,10 @@ std::string QtPlatform::upperCase(const std::string& text) {
 void QtPlatform::fatal(const std::string& title, const std::string& text) {
   halted_ = true;
   if (halt_) halt_();
-  QString message = QString::fromStdString(text);
-  message.replace('\r', '\n');
-  QMessageBox box(QMessageBox::Critical, QString::fromStdString(title), message, QMessageBox::Ok,
-                  window_ && window_->isVisible() ? window_ : nullptr);
+  std::string message = text;
+  std::replace(message.begin(), message.end(), '\r', '\n');
+  QMessageBox box(QMessageBox::Critical, language::shown(title), language::shown(message),
+                  QMessageBox::Ok, window_ && window_->isVisible() ? window_ : nullptr);
   box.exec();
   std::_Exit(EXIT_FAILURE);
 }

@@ -1,23 +1,27 @@
 #include "desktop/rules_window.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "board/board.h"
 #include "desktop/board_widget.h"
+#include "desktop/language.h"
 
 namespace {
 
 // The terms the game is given under: no licence has been granted so far.
-const char kLicence[] = "tutti i diritti riservati";
+const char kLicence[] = QT_TRANSLATE_NOOP("RulesWindow", "tutti i diritti riservati");
 
-QString escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+QString shown(const std::string& text) { return language::shown(text).toHtmlEscaped(); }
 
 // What the tips of the lower boxes take for granted.
 const char* const kLowerBoxNotes[7] = {
-    " (con almeno tre dadi uguali)",
-    " (con almeno quattro dadi uguali)",
-    " (tre dadi uguali e due uguali tra loro; cinque uguali non sono un Full)",
+    QT_TRANSLATE_NOOP("RulesWindow", " (con almeno tre dadi uguali)"),
+    QT_TRANSLATE_NOOP("RulesWindow", " (con almeno quattro dadi uguali)"),
+    QT_TRANSLATE_NOOP("RulesWindow",
+                      " (tre dadi uguali e due uguali tra loro; cinque uguali non sono un Full)"),
     "",
     "",
     "",
@@ -32,89 +36,100 @@ QString RulesWindow::rulesHtml(const Board& b) {
     rows += QString("<tr style='background:%1'><td><b>%2</b></td><td>%3</td></tr>")
                 .arg(colour, name, what);
   };
-  rows += "<tr style='background:#c0c0c0'><td colspan=2><b>PARTE SUPERIORE</b></td></tr>";
-  for (int i = 0; i < 6; ++i)
-    row(escaped(b.Label4[i].caption()), escaped(b.Label4[i].tip), "#ffffff");
-  row("PREMIO", escaped(b.Label4[13].tip) + " Conta il totale della parte superiore.", "#ccffff");
-  rows += "<tr style='background:#c0c0c0'><td colspan=2><b>PARTE INFERIORE</b></td></tr>";
-  for (int i = 6; i < 13; ++i)
-    row(escaped(b.Label4[i].caption()), escaped(b.Label4[i].tip) + kLowerBoxNotes[i - 6],
+  auto half = [&rows](const char* title) {
+    rows += QString("<tr style='background:#c0c0c0'><td colspan=2><b>%1</b></td></tr>")
+                .arg(shown(title));
+  };
+  half("PARTE SUPERIORE");
+  for (int i = 0; i < 6; ++i) row(shown(b.Label4[i].caption()), shown(b.Label4[i].tip), "#ffffff");
+  row(shown("PREMIO"), shown(b.Label4[13].tip) + tr(" Conta il totale della parte superiore."),
+      "#ccffff");
+  half("PARTE INFERIORE");
+  for (int i = 6; i < 13; ++i) {
+    const char* note = kLowerBoxNotes[i - 6];
+    row(shown(b.Label4[i].caption()), shown(b.Label4[i].tip) + (*note ? tr(note) : QString()),
         "#ffffff");
-  row("TOTALE GENERALE", "parte superiore, premio e parte inferiore insieme", "#ffff00");
+  }
+  row(shown("TOTALE GENERALE"), tr("parte superiore, premio e parte inferiore insieme"), "#ffff00");
 
   const char* keys[][2] = {
-      {"Ctrl+N", "Inizia"},
-      {"Ctrl+1 / Ctrl+2", "1 Giocatore / 2 Giocatori"},
-      {"Spazio", "il tiro (1&deg; TIRO, 2&deg; TIRO, 3&deg; TIRO)"},
+      {"Ctrl+N", QT_TRANSLATE_NOOP("RulesWindow", "Inizia")},
+      {"Ctrl+1 / Ctrl+2", QT_TRANSLATE_NOOP("RulesWindow", "1 Giocatore / 2 Giocatori")},
+      {QT_TRANSLATE_NOOP("RulesWindow", "Spazio"),
+       QT_TRANSLATE_NOOP("RulesWindow", "il tiro (1&deg; TIRO, 2&deg; TIRO, 3&deg; TIRO)")},
       {"1 &ndash; 5",
-       "scelgono o lasciano i dadi nel vassoio, dall'alto in basso e da sinistra a destra"},
-      {"6 7 8 9 0", "scelgono o lasciano i dadi tenuti, dal primo al quinto"},
-      {"T", "TIENI / SCARTA"},
-      {"F", "FERMATI"},
-      {"&uarr; &darr;", "scorrono le caselle libere del foglio"},
-      {"Invio", "segna i dadi nella casella evidenziata"},
-      {"A", "ACCETTA"},
-      {"H", "Consiglio"},
-      {"F1", "queste regole"},
+       QT_TRANSLATE_NOOP(
+           "RulesWindow",
+           "scelgono o lasciano i dadi nel vassoio, dall'alto in basso e da sinistra a destra")},
+      {"6 7 8 9 0",
+       QT_TRANSLATE_NOOP("RulesWindow", "scelgono o lasciano i dadi tenuti, dal primo al quinto")},
+      {"T", QT_TRANSLATE_NOOP("RulesWindow", "TIENI / SCARTA")},
+      {"F", QT_TRANSLATE_NOOP("RulesWindow", "FERMATI")},
+      {"&uarr; &darr;", QT_TRANSLATE_NOOP("RulesWindow", "scorrono le caselle libere del foglio")},
+      {QT_TRANSLATE_NOOP("RulesWindow", "Invio"),
+       QT_TRANSLATE_NOOP("RulesWindow", "segna i dadi nella casella evidenziata")},
+      {"A", QT_TRANSLATE_NOOP("RulesWindow", "ACCETTA")},
+      {"H", QT_TRANSLATE_NOOP("RulesWindow", "Consiglio")},
+      {"F1", QT_TRANSLATE_NOOP("RulesWindow", "queste regole")},
   };
   QString keyRows;
   for (const auto& [key, what] : keys)
     keyRows += QString(
                    "<tr><td style='background:#000080;color:#ffffff'><b>%1</b></td>"
                    "<td style='background:#ffffff'>%2</td></tr>")
-                   .arg(key, what);
+                   .arg(tr(key), tr(what));
 
   auto heading = [](const char* title) {
-    return QString("<h3 style='background:#000080;color:#ffffff'>&nbsp;%1</h3>").arg(title);
+    return QString("<h3 style='background:#000080;color:#ffffff'>&nbsp;%1</h3>").arg(tr(title));
   };
 
   return QString(
-      "<h2 style='color:#000080'>PENTARO</h2>" + heading("Il turno") +
-      "<p>Si gioca da soli o in due, a turno, per tredici turni ciascuno. In ogni turno "
-      "si tirano i cinque dadi fino a tre volte: un clic su <b>1&deg; TIRO</b>, poi su "
-      "<b>2&deg; TIRO</b> e <b>3&deg; TIRO</b>.</p>"
-      "<p>Tra un tiro e l'altro si tengono i dadi buoni: si sceglie un dado con un clic "
-      "(un secondo clic lo lascia) e si conferma con <b>TIENI</b>. I dadi tenuti passano "
-      "nella fila in alto e non vengono ritirati. Per ritirarli si sceglie un dado tenuto e "
-      "si conferma con <b>SCARTA</b>: torna nel vassoio.</p>"
-      "<p>Con almeno un dado tenuto, <b>FERMATI</b> chiude i tiri prima del terzo. Finiti "
-      "i tiri, i cinque dadi sono nella fila in alto.</p>" +
-      heading("Il foglio dei punti") +
-      "<p>Si sceglie una casella libera con un clic: vi si scrivono i punti dei dadi, anche "
-      "0. Un clic su un'altra casella libera sposta i punti; <b>ACCETTA</b> li conferma e "
-      "passa il turno. Ogni casella si usa una sola volta; un secondo Pentaro non vale "
-      "nulla in pi&ugrave;.</p>"
-      "<table width='100%' cellpadding=3 cellspacing=1 style='background:#000000'>" +
-      rows + "</table>" + heading("Fine della partita e record") +
-      "<p>Dopo la tredicesima casella di ogni giocatore compare <b>GAME OVER</b>. In due "
-      "vince chi ha il TOTALE GENERALE pi&ugrave; alto; a pari punti compare "
-      "<b>PARITA'</b>. Un punteggio finale pari o superiore al <b>RECORD</b> prende il "
-      "suo posto, con il nome di chi l'ha fatto. <b>Interrompi</b> abbandona la partita "
-      "senza record.</p>" +
-      heading("I tasti") +
-      "<p>Tutto il gioco si pu&ograve; fare anche con la tastiera. Finch&eacute; si usano "
-      "i tasti, accanto a ogni dado compare il suo numero; muovendo il mouse spariscono.</p>"
-      "<table cellpadding=3 cellspacing=1 style='background:#000000'>" +
-      keyRows + "</table>" + heading("Consiglio") +
-      "<p><b>Consiglio</b> (menu Aiuto, tasto H) mostra la mossa migliore per chi &egrave; "
-      "di turno &ndash; i dadi da tenere, FERMATI o la casella da scegliere &ndash; e il "
-      "punteggio finale che ci si pu&ograve; attendere giocando sempre al meglio. Non "
-      "gioca al posto vostro e sparisce alla mossa successiva.</p>");
+      "<h2 style='color:#000080'>PENTARO</h2>" +
+      heading(QT_TRANSLATE_NOOP("RulesWindow", "Il turno")) +
+      tr("<p>Si gioca da soli o in due, a turno, per tredici turni ciascuno. In ogni turno "
+         "si tirano i cinque dadi fino a tre volte: un clic su <b>1&deg; TIRO</b>, poi su "
+         "<b>2&deg; TIRO</b> e <b>3&deg; TIRO</b>.</p>"
+         "<p>Tra un tiro e l'altro si tengono i dadi buoni: si sceglie un dado con un clic "
+         "(un secondo clic lo lascia) e si conferma con <b>TIENI</b>. I dadi tenuti passano "
+         "nella fila in alto e non vengono ritirati. Per ritirarli si sceglie un dado tenuto e "
+         "si conferma con <b>SCARTA</b>: torna nel vassoio.</p>"
+         "<p>Con almeno un dado tenuto, <b>FERMATI</b> chiude i tiri prima del terzo. Finiti "
+         "i tiri, i cinque dadi sono nella fila in alto.</p>") +
+      heading(QT_TRANSLATE_NOOP("RulesWindow", "Il foglio dei punti")) +
+      tr("<p>Si sceglie una casella libera con un clic: vi si scrivono i punti dei dadi, anche "
+         "0. Un clic su un'altra casella libera sposta i punti; <b>ACCETTA</b> li conferma e "
+         "passa il turno. Ogni casella si usa una sola volta; un secondo Pentaro non vale "
+         "nulla in pi&ugrave;.</p>") +
+      "<table width='100%' cellpadding=3 cellspacing=1 style='background:#000000'>" + rows +
+      "</table>" + heading(QT_TRANSLATE_NOOP("RulesWindow", "Fine della partita e record")) +
+      tr("<p>Dopo la tredicesima casella di ogni giocatore compare <b>GAME OVER</b>. In due "
+         "vince chi ha il TOTALE GENERALE pi&ugrave; alto; a pari punti compare "
+         "<b>PARITA'</b>. Un punteggio finale pari o superiore al <b>RECORD</b> prende il "
+         "suo posto, con il nome di chi l'ha fatto. <b>Interrompi</b> abbandona la partita "
+         "senza record.</p>") +
+      heading(QT_TRANSLATE_NOOP("RulesWindow", "I tasti")) +
+      tr("<p>Tutto il gioco si pu&ograve; fare anche con la tastiera. Finch&eacute; si usano "
+         "i tasti, accanto a ogni dado compare il suo numero; muovendo il mouse spariscono.</p>") +
+      "<table cellpadding=3 cellspacing=1 style='background:#000000'>" + keyRows + "</table>" +
+      heading(QT_TRANSLATE_NOOP("RulesWindow", "Consiglio")) +
+      tr("<p><b>Consiglio</b> (menu Aiuto, tasto H) mostra la mossa migliore per chi &egrave; "
+         "di turno &ndash; i dadi da tenere, FERMATI o la casella da scegliere &ndash; e il "
+         "punteggio finale che ci si pu&ograve; attendere giocando sempre al meglio. Non "
+         "gioca al posto vostro e sparisce alla mossa successiva.</p>"));
 }
 
-RulesWindow::RulesWindow(const Board& board, QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Regole del gioco");
-  auto* text = new QTextBrowser(this);
-  text->setFont(BoardWidget::boardFont(Font{10, false}));
-  text->setOpenLinks(false);
-  QPalette colours = text->palette();
+RulesWindow::RulesWindow(const Board& board, QWidget* parent) : QDialog(parent), board_(board) {
+  text_ = new QTextBrowser(this);
+  text_->setFont(BoardWidget::boardFont(Font{10, false}));
+  text_->setOpenLinks(false);
+  QPalette colours = text_->palette();
   colours.setColor(QPalette::Base, QColor(192, 192, 192));
   colours.setColor(QPalette::Text, Qt::black);
-  text->setPalette(colours);
-  text->setHtml(rulesHtml(board));
+  text_->setPalette(colours);
+  retranslate();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
-  layout->addWidget(text);
+  layout->addWidget(text_);
   colours = palette();
   colours.setColor(QPalette::Window, QColor(0, 0, 255));  // the board's blue divider
   setPalette(colours);
@@ -122,12 +137,23 @@ RulesWindow::RulesWindow(const Board& board, QWidget* parent) : QDialog(parent) 
   resize(560, 640);
 }
 
+void RulesWindow::retranslate() {
+  setWindowTitle(tr("Regole del gioco"));
+  text_->setHtml(rulesHtml(board_));
+}
+
+void RulesWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
+}
+
 QString aboutText() {
-  return QString(
-             "<h2>PENTARO</h2>"
-             "<p>Versione %1</p>"
-             "<p>Il gioco dei cinque dadi, da soli o in due.</p>"
-             "<p>Licenza: %2</p>"
-             "<p>Le immagini e i suoni sono creati dal programma stesso.</p>")
-      .arg(PENTARO_VERSION, kLicence);
+  auto tr = [](const char* text) { return QCoreApplication::translate("RulesWindow", text); };
+  return tr(QT_TRANSLATE_NOOP("RulesWindow",
+                              "<h2>PENTARO</h2>"
+                              "<p>Versione %1</p>"
+                              "<p>Il gioco dei cinque dadi, da soli o in due.</p>"
+                              "<p>Licenza: %2</p>"
+                              "<p>Le immagini e i suoni sono creati dal programma stesso.</p>"))
+      .arg(PENTARO_VERSION, tr(kLicence));
 }

@@ -13,6 +13,15 @@ class RulesWindow : public QDialog {
 
   // The rules as the window shows them.
   static QString rulesHtml(const Board& board);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void retranslate();
+
+  const Board& board_;
+  class QTextBrowser* text_;
 };
 
 // "Informazioni su PENTARO": name, version, licence, and where the pictures

@@ -23,7 +23,8 @@ TEST(ItalianBoard, PaintedAsBefore) {
   g.walk([&](const char* moment) {
     const QImage image = g.render();
     const std::string sum = ScriptedGame::checksum(image);
-    if (qEnvironmentVariableIsSet("PENTARO_SHOT")) image.save(QString("/tmp/it-%1.png").arg(moment));
+    if (qEnvironmentVariableIsSet("PENTARO_SHOT"))
+      image.save(QString("/tmp/it-%1.png").arg(moment));
     EXPECT_EQ(sum, before.count(moment) ? before.at(moment) : "") << moment;
   });
 }

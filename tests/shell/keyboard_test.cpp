@@ -253,7 +253,7 @@ TEST_F(KeysTest, MenusNameTheirKeys) {
     EXPECT_EQ(a->shortcut(), i.keys) << i.caption;
   }
   const QList<QAction*> menus = app->window.menuBar()->actions();
-  ASSERT_EQ(menus.size(), 2);
+  ASSERT_GE(menus.size(), 2);
   EXPECT_EQ(menus[1]->text(), "Aiuto");
 
   press(Qt::Key_F1);

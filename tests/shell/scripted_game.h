@@ -70,7 +70,9 @@ class ScriptedGame {
     const std::vector<int> open = boxesOpenForEntry(game());
     if (!open.empty()) act([&] { game().PUNTI_Click(open.front()); });
   }
-  void accept() { act([&] { game().OK_Click(); }); }
+  void accept() {
+    act([&] { game().OK_Click(); });
+  }
   void playToTheEnd() {
     while (game().playing()) {
       throwAndEnter();

@@ -1,0 +1,436 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="it">
+<context>
+    <name>AdviceRequest</name>
+    <message>
+        <source>Calcolo del consiglio...</source>
+        <translation>Working out the advice...</translation>
+    </message>
+    <message>
+        <source>Nessun consiglio in questo momento</source>
+        <translation>No advice at this moment</translation>
+    </message>
+    <message>
+        <source>Consiglio: scegli la casella segnata</source>
+        <translation>Advice: choose the marked box</translation>
+    </message>
+    <message>
+        <source>Consiglio: FERMATI</source>
+        <translation>Advice: STOP</translation>
+    </message>
+    <message>
+        <source>Consiglio: tieni i dadi segnati e FERMATI</source>
+        <translation>Advice: hold the marked dice and STOP</translation>
+    </message>
+    <message>
+        <source>Consiglio: tieni solo i dadi segnati e tira</source>
+        <translation>Advice: hold only the marked dice and roll</translation>
+    </message>
+    <message>
+        <source>Consiglio: ritira tutti i dadi</source>
+        <translation>Advice: roll all the dice again</translation>
+    </message>
+    <message>
+        <source>Consiglio: tira i dadi</source>
+        <translation>Advice: roll the dice</translation>
+    </message>
+    <message>
+        <source>Punteggio atteso: %1,%2</source>
+        <translation>Expected score: %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>ASSI</source>
+        <translation>ACES</translation>
+    </message>
+    <message>
+        <source>DUE</source>
+        <translation>TWOS</translation>
+    </message>
+    <message>
+        <source>TRE</source>
+        <translation>THREES</translation>
+    </message>
+    <message>
+        <source>QUATTRO</source>
+        <translation>FOURS</translation>
+    </message>
+    <message>
+        <source>CINQUE</source>
+        <translation>FIVES</translation>
+    </message>
+    <message>
+        <source>SEI</source>
+        <translation>SIXES</translation>
+    </message>
+    <message>
+        <source>&quot;3 di un tipo&quot;</source>
+        <translation>THREE OF A KIND</translation>
+    </message>
+    <message>
+        <source>&quot;4 di un tipo&quot;</source>
+        <translation>FOUR OF A KIND</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>FULL HOUSE</translation>
+    </message>
+    <message>
+        <source>Scala Minima</source>
+        <translation>SMALL STRAIGHT</translation>
+    </message>
+    <message>
+        <source>Scala Massima</source>
+        <translation>LARGE STRAIGHT</translation>
+    </message>
+    <message>
+        <source>Pentaro</source>
+        <translation>PENTARO</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>CHANCE</translation>
+    </message>
+    <message>
+        <source>PREMIO</source>
+        <translation>BONUS</translation>
+    </message>
+    <message>
+        <source>TOTALE PARTE SUPERIORE</source>
+        <translation>UPPER SECTION TOTAL</translation>
+    </message>
+    <message>
+        <source>TOTALE PARTE INFERIORE</source>
+        <translation>LOWER SECTION TOTAL</translation>
+    </message>
+    <message>
+        <source>TOTALE GENERALE</source>
+        <translation>GRAND TOTAL</translation>
+    </message>
+    <message>
+        <source>PARTE SUPERIORE</source>
+        <translation>UPPER SECTION</translation>
+    </message>
+    <message>
+        <source>PARTE INFERIORE</source>
+        <translation>LOWER SECTION</translation>
+    </message>
+    <message>
+        <source>Punti</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Somma solo gli Assi.</source>
+        <translation>Adds up the aces only.</translation>
+    </message>
+    <message>
+        <source>Somma solo i Due.</source>
+        <translation>Adds up the twos only.</translation>
+    </message>
+    <message>
+        <source>Somma solo i Tre.</source>
+        <translation>Adds up the threes only.</translation>
+    </message>
+    <message>
+        <source>Somma solo i Quattro.</source>
+        <translation>Adds up the fours only.</translation>
+    </message>
+    <message>
+        <source>Somma solo i Cinque.</source>
+        <translation>Adds up the fives only.</translation>
+    </message>
+    <message>
+        <source>Somma solo i Sei.</source>
+        <translation>Adds up the sixes only.</translation>
+    </message>
+    <message>
+        <source>Somma tutti i dadi</source>
+        <translation>Adds up all the dice</translation>
+    </message>
+    <message>
+        <source>Vale 25 punti</source>
+        <translation>Scores 25 points</translation>
+    </message>
+    <message>
+        <source>Sequenza di 4. Vale 30 punti.</source>
+        <translation>A run of 4. Scores 30 points.</translation>
+    </message>
+    <message>
+        <source>Sequenza di 5. Vale 40 punti.</source>
+        <translation>A run of 5. Scores 40 points.</translation>
+    </message>
+    <message>
+        <source>5 di un tipo. Vale 50 punti</source>
+        <translation>5 of a kind. Scores 50 points</translation>
+    </message>
+    <message>
+        <source>Segna il totale dei 5 dadi.</source>
+        <translation>Scores the total of the 5 dice.</translation>
+    </message>
+    <message>
+        <source>Se il totale raggiunge o supera 63. Vale 35 punti.</source>
+        <translation>When the upper total reaches 63 or more. Scores 35 points.</translation>
+    </message>
+    <message>
+        <source>TIRO</source>
+        <translation>ROLL</translation>
+    </message>
+    <message>
+        <source>1° TIRO</source>
+        <translation>1st ROLL</translation>
+    </message>
+    <message>
+        <source>2° TIRO</source>
+        <translation>2nd ROLL</translation>
+    </message>
+    <message>
+        <source>3° TIRO</source>
+        <translation>3rd ROLL</translation>
+    </message>
+    <message>
+        <source>%1° TIRO</source>
+        <translation>ROLL %1</translation>
+    </message>
+    <message>
+        <source>TIENI</source>
+        <translation>HOLD</translation>
+    </message>
+    <message>
+        <source>SCARTA</source>
+        <translation>RE-ROLL</translation>
+    </message>
+    <message>
+        <source>FERMATI</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>ACCETTA</source>
+        <translation>ACCEPT</translation>
+    </message>
+    <message>
+        <source>Nome Giocatore</source>
+        <translation>Player Name</translation>
+    </message>
+    <message>
+        <source>Nome Giocatore %1</source>
+        <translation>Name of Player %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Il Vincitore è...</source>
+        <translation>The Winner is...</translation>
+    </message>
+    <message>
+        <source>PARITA&apos;</source>
+        <translation>DRAW</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>GAME OVER</translation>
+    </message>
+    <message>
+        <source>RECORD</source>
+        <translation>RECORD</translation>
+    </message>
+    <message>
+        <source>1 Giocatore</source>
+        <translation>1 Player</translation>
+    </message>
+    <message>
+        <source>2 Giocatori</source>
+        <translation>2 Players</translation>
+    </message>
+    <message>
+        <source>Inizia</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Interrompi</source>
+        <translation>Abandon</translation>
+    </message>
+    <message>
+        <source>PROGRAMA ARRESTATO</source>
+        <translation>PROGRAM STOPPED</translation>
+    </message>
+    <message>
+        <source>FILE DANNEGGIATO O DATI NON TROVATI!!!
+Lanciare il programma dalla Directory di installazione!</source>
+        <translation>DAMAGED FILE OR DATA NOT FOUND!!!
+Start the program from its installation directory!</translation>
+    </message>
+    <message>
+        <source>FILE RECORD DANNEGGIATO O NON TROVATO!!!
+Lanciare il programma dalla Directory di installazione!
+Se non funziona, reinstallare il programma!</source>
+        <translation>RECORD FILE DAMAGED OR NOT FOUND!!!
+Start the program from its installation directory!
+If that does not help, install the program again!</translation>
+    </message>
+    <message>
+        <source>Il gioco è già aperto in questa cartella.</source>
+        <translation>The game is already open in this folder.</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>Lingua</source>
+        <translation>Language</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Game</source>
+        <translation>Game</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerAids</name>
+    <message>
+        <source>Aiuto</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Consiglio</source>
+        <translation>Advice</translation>
+    </message>
+    <message>
+        <source>Regole del gioco</source>
+        <translation>Rules of the Game</translation>
+    </message>
+    <message>
+        <source>Informazioni su PENTARO</source>
+        <translation>About PENTARO</translation>
+    </message>
+</context>
+<context>
+    <name>RulesWindow</name>
+    <message>
+        <source>tutti i diritti riservati</source>
+        <translation>all rights reserved</translation>
+    </message>
+    <message>
+        <source> (con almeno tre dadi uguali)</source>
+        <translation> (with at least three dice alike)</translation>
+    </message>
+    <message>
+        <source> (con almeno quattro dadi uguali)</source>
+        <translation> (with at least four dice alike)</translation>
+    </message>
+    <message>
+        <source> (tre dadi uguali e due uguali tra loro; cinque uguali non sono un Full)</source>
+        <translation> (three dice alike and another two alike; five alike are no FULL HOUSE)</translation>
+    </message>
+    <message>
+        <source> Conta il totale della parte superiore.</source>
+        <translation> The upper section total counts.</translation>
+    </message>
+    <message>
+        <source>parte superiore, premio e parte inferiore insieme</source>
+        <translation>upper section, bonus and lower section together</translation>
+    </message>
+    <message>
+        <source>Inizia</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>1 Giocatore / 2 Giocatori</source>
+        <translation>1 Player / 2 Players</translation>
+    </message>
+    <message>
+        <source>Spazio</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>il tiro (1&amp;deg; TIRO, 2&amp;deg; TIRO, 3&amp;deg; TIRO)</source>
+        <translation>the roll (1st ROLL, 2nd ROLL, 3rd ROLL)</translation>
+    </message>
+    <message>
+        <source>scelgono o lasciano i dadi nel vassoio, dall&apos;alto in basso e da sinistra a destra</source>
+        <translation>choose or let go the dice on the tray, top to bottom and left to right</translation>
+    </message>
+    <message>
+        <source>scelgono o lasciano i dadi tenuti, dal primo al quinto</source>
+        <translation>choose or let go the held dice, first to fifth</translation>
+    </message>
+    <message>
+        <source>TIENI / SCARTA</source>
+        <translation>HOLD / RE-ROLL</translation>
+    </message>
+    <message>
+        <source>FERMATI</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>scorrono le caselle libere del foglio</source>
+        <translation>move along the free boxes of the sheet</translation>
+    </message>
+    <message>
+        <source>Invio</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>segna i dadi nella casella evidenziata</source>
+        <translation>scores the dice in the highlighted box</translation>
+    </message>
+    <message>
+        <source>ACCETTA</source>
+        <translation>ACCEPT</translation>
+    </message>
+    <message>
+        <source>Consiglio</source>
+        <translation>Advice</translation>
+    </message>
+    <message>
+        <source>queste regole</source>
+        <translation>these rules</translation>
+    </message>
+    <message>
+        <source>Il turno</source>
+        <translation>The turn</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Si gioca da soli o in due, a turno, per tredici turni ciascuno. In ogni turno si tirano i cinque dadi fino a tre volte: un clic su &lt;b&gt;1&amp;deg; TIRO&lt;/b&gt;, poi su &lt;b&gt;2&amp;deg; TIRO&lt;/b&gt; e &lt;b&gt;3&amp;deg; TIRO&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Tra un tiro e l&apos;altro si tengono i dadi buoni: si sceglie un dado con un clic (un secondo clic lo lascia) e si conferma con &lt;b&gt;TIENI&lt;/b&gt;. I dadi tenuti passano nella fila in alto e non vengono ritirati. Per ritirarli si sceglie un dado tenuto e si conferma con &lt;b&gt;SCARTA&lt;/b&gt;: torna nel vassoio.&lt;/p&gt;&lt;p&gt;Con almeno un dado tenuto, &lt;b&gt;FERMATI&lt;/b&gt; chiude i tiri prima del terzo. Finiti i tiri, i cinque dadi sono nella fila in alto.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;One player alone or two taking turns, thirteen turns each. In every turn the five dice are rolled up to three times: a click on &lt;b&gt;1st ROLL&lt;/b&gt;, then on &lt;b&gt;2nd ROLL&lt;/b&gt; and &lt;b&gt;3rd ROLL&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Between rolls you keep the good dice: choose a die with a click (a second click lets it go) and confirm with &lt;b&gt;HOLD&lt;/b&gt;. Held dice move to the row at the top and are not rolled again. To roll them again, choose a held die and confirm with &lt;b&gt;RE-ROLL&lt;/b&gt;: it goes back to the tray.&lt;/p&gt;&lt;p&gt;With at least one die held, &lt;b&gt;STOP&lt;/b&gt; ends the rolling before the third roll. Once the rolling is over, all five dice are in the row at the top.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Il foglio dei punti</source>
+        <translation>The score sheet</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Si sceglie una casella libera con un clic: vi si scrivono i punti dei dadi, anche 0. Un clic su un&apos;altra casella libera sposta i punti; &lt;b&gt;ACCETTA&lt;/b&gt; li conferma e passa il turno. Ogni casella si usa una sola volta; un secondo Pentaro non vale nulla in pi&amp;ugrave;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Choose a free box with a click: the dice&apos;s points are written in it, 0 too. A click on another free box moves the points; &lt;b&gt;ACCEPT&lt;/b&gt; confirms them and ends the turn. Each box is used once only; a second Pentaro earns nothing more.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Fine della partita e record</source>
+        <translation>End of the game and the record</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Dopo la tredicesima casella di ogni giocatore compare &lt;b&gt;GAME OVER&lt;/b&gt;. In due vince chi ha il TOTALE GENERALE pi&amp;ugrave; alto; a pari punti compare &lt;b&gt;PARITA&apos;&lt;/b&gt;. Un punteggio finale pari o superiore al &lt;b&gt;RECORD&lt;/b&gt; prende il suo posto, con il nome di chi l&apos;ha fatto. &lt;b&gt;Interrompi&lt;/b&gt; abbandona la partita senza record.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;After each player&apos;s thirteenth box &lt;b&gt;GAME OVER&lt;/b&gt; appears. With two players the higher GRAND TOTAL wins; equal points show a &lt;b&gt;DRAW&lt;/b&gt;. A final score equal to or higher than the &lt;b&gt;RECORD&lt;/b&gt; takes its place, with the name of whoever made it. &lt;b&gt;Abandon&lt;/b&gt; leaves the game without a record.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>I tasti</source>
+        <translation>The keys</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Tutto il gioco si pu&amp;ograve; fare anche con la tastiera. Finch&amp;eacute; si usano i tasti, accanto a ogni dado compare il suo numero; muovendo il mouse spariscono.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The whole game can be played with the keyboard too. While keys are used, each die shows its number beside it; moving the mouse makes the numbers go.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Consiglio&lt;/b&gt; (menu Aiuto, tasto H) mostra la mossa migliore per chi &amp;egrave; di turno &amp;ndash; i dadi da tenere, FERMATI o la casella da scegliere &amp;ndash; e il punteggio finale che ci si pu&amp;ograve; attendere giocando sempre al meglio. Non gioca al posto vostro e sparisce alla mossa successiva.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Advice&lt;/b&gt; (Help menu, key H) shows the best move for the player on turn &amp;ndash; the dice to hold, STOP or the box to choose &amp;ndash; and the final score to expect when always playing at best. It does not play for you and goes at the next move.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Regole del gioco</source>
+        <translation>Rules of the Game</translation>
+    </message>
+</context>
+</TS>
