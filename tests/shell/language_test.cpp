@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProcess>
@@ -238,6 +240,7 @@ TEST(Translations, EverySourceHasItsEnglish) {
 // means Italian, without a word.
 TEST_F(LanguageTest, ChoiceIsKeptAndADamagedFileMeansItalian) {
   const QString file = QSettings("pentaro", "pentaro").fileName();
+  QDir().mkpath(QFileInfo(file).path());
   language::choose(true);
   language::apply(false);
   language::applyKept();
