@@ -77,7 +77,7 @@ QString shown(const std::string& text) {
 }
 
 void addMenu(QMenuBar* bar) {
-  QMenu* menu = bar->addMenu(QCoreApplication::translate("Language", "Lingua"));
+  QMenu* menu = bar->addMenu(QCoreApplication::translate("Language", "&Lingua"));
   auto* group = new QActionGroup(menu);
   // Each language is named in its own words, whatever the game speaks now.
   for (const auto& [name, isEnglish] : {std::pair{"Italiano", false}, std::pair{"English", true}}) {
@@ -92,7 +92,7 @@ void addMenu(QMenuBar* bar) {
     explicit Title(QMenu* m) : QObject(m), menu(m) { m->installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* e) override {
       if (e->type() == QEvent::LanguageChange)
-        menu->setTitle(QCoreApplication::translate("Language", "Lingua"));
+        menu->setTitle(QCoreApplication::translate("Language", "&Lingua"));
       return false;
     }
   };

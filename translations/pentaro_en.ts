@@ -280,8 +280,8 @@ If that does not help, install the program again!</translation>
 <context>
     <name>Language</name>
     <message>
-        <source>Lingua</source>
-        <translation>Language</translation>
+        <source>&amp;Lingua</source>
+        <translation>&amp;Language</translation>
     </message>
 </context>
 <context>
