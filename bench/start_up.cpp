@@ -1,7 +1,9 @@
 // Start-up as the player sees it, watched from outside the process: from the
 // fork to the window being mapped and to its first frame drawn by the X
-// server, and the process's peak memory at that moment. The game and an empty
-// Qt window with a menu bar are started in turn, many times, at 1x and 2x.
+// server, and the process's peak memory at that moment and 2 s later (the
+// sound ready). The game and an empty Qt window with a menu bar are started
+// in turn, in many rounds, at 1x and 2x; each round gives the game's ratio to
+// the empty window, so a machine busy with other work weighs on both alike.
 //
 // Needs an X server (run it under xvfb-run on a headless machine). The
 // window's first frame is seen with the DAMAGE extension: the server reports
@@ -193,27 +195,76 @@ double median(std::vector<double> v) {
   return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-struct Figures {
-  std::vector<double> mapped, frame, frameCpu, frameMiB, settledMiB;
-  int failed = 0;
-  void add(const std::optional<Launch>& l) {
-    if (!l) {
-      ++failed;
-      return;
-    }
-    mapped.push_back(l->mappedMs);
-    frame.push_back(l->frameMs);
-    frameCpu.push_back(l->frameCpuMs);
-    frameMiB.push_back(l->frameMiB);
-    settledMiB.push_back(l->settledMiB);
-  }
-};
+// The value a quarter (or three quarters) of the way up.
+double quartile(std::vector<double> v, int which) {
+  std::sort(v.begin(), v.end());
+  return v.empty() ? 0 : v[(v.size() - 1) * which / 4];
+}
 
-void printRow(const char* name, const Figures& f) {
-  std::printf("  %-16s %7.1f ms %7.1f ms %7.1f ms   %6.1f MiB %6.1f MiB", name, median(f.mapped),
-              median(f.frame), median(f.frameCpu), median(f.frameMiB), median(f.settledMiB));
-  if (f.failed) std::printf("   (%d runs showed no frame)", f.failed);
-  std::printf("\n");
+// Fewer rounds give ratios that move by a quarter from one run to the next.
+constexpr int kFewestRoundsForARatio = 15;
+
+std::string loadAverage() {
+  std::ifstream file("/proc/loadavg");
+  double one = 0, five = 0, fifteen = 0;
+  file >> one >> five >> fifteen;
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f %.2f %.2f", one, five, fifteen);
+  return text;
+}
+
+using Measure = double Launch::*;
+constexpr struct {
+  const char* name;
+  Measure value;
+  const char* unit;
+} kMeasures[] = {{"mapped", &Launch::mappedMs, "ms"},
+                 {"1st frame", &Launch::frameMs, "ms"},
+                 {"CPU then", &Launch::frameCpuMs, "ms"},
+                 {"peak then", &Launch::frameMiB, "MiB"},
+                 {"after 2 s", &Launch::settledMiB, "MiB"}};
+
+// rounds[i][k]: program k in round i, if it showed a frame.
+using Rounds = std::vector<std::vector<std::optional<Launch>>>;
+
+void printPrograms(const Rounds& rounds, const std::vector<std::string>& names) {
+  for (size_t k = 0; k < names.size(); ++k) {
+    std::printf("  %-16s", names[k].c_str());
+    int failed = 0;
+    for (const auto& m : kMeasures) {
+      std::vector<double> v;
+      for (const auto& round : rounds)
+        if (round[k]) v.push_back((*round[k]).*m.value);
+      failed = int(rounds.size() - v.size());
+      std::printf(" %7.1f %-3s", median(v), m.unit);
+    }
+    if (failed) std::printf("   (%d runs showed no frame)", failed);
+    std::printf("\n");
+  }
+}
+
+// Each program against the empty window of the same round: the median of
+// those ratios and the middle half of them.
+void printRatios(const Rounds& rounds, const std::vector<std::string>& names) {
+  for (size_t k = 1; k < names.size(); ++k) {
+    std::printf("  %-16s", (names[k] + " / empty").c_str());
+    for (const auto& m : kMeasures) {
+      std::vector<double> ratios;
+      for (const auto& round : rounds)
+        if (round[0] && round[k] && (*round[0]).*m.value > 0)
+          ratios.push_back((*round[k]).*m.value / ((*round[0]).*m.value));
+      std::printf(" %5.2fx %-5s", median(ratios), "");
+    }
+    std::printf("\n  %-16s", "  middle half");
+    for (const auto& m : kMeasures) {
+      std::vector<double> ratios;
+      for (const auto& round : rounds)
+        if (round[0] && round[k] && (*round[0]).*m.value > 0)
+          ratios.push_back((*round[k]).*m.value / ((*round[0]).*m.value));
+      std::printf(" %4.2f-%4.2f ", quartile(ratios, 1), quartile(ratios, 3));
+    }
+    std::printf("\n");
+  }
 }
 
 // A throw-away copy of the built game folder, so no record is touched.
@@ -228,10 +279,11 @@ fs::path makeGameFolder(const fs::path& data) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // pentaro-startup [runs] [other builds of the game, to compare]
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+  // pentaro-startup [rounds] [other builds of the game, to compare]
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : kFewestRoundsForARatio;
   std::vector<std::string> programs{PENTARO_EMPTY_WINDOW, PENTARO_GAME};
-  for (int i = 2; i < argc; ++i) programs.push_back(argv[i]);
+  std::vector<std::string> names{"empty Qt window", "PENTARO"};
+  for (int i = 2; i < argc; ++i) programs.push_back(argv[i]), names.push_back(argv[i]);
 
   Watcher watcher;
   if (!watcher.open()) {
@@ -243,30 +295,30 @@ int main(int argc, char** argv) {
   const fs::path folder = makeGameFolder(PENTARO_DATA_DIR);
   if (folder.empty()) return 1;
 
-  std::printf("start-up seen from outside: median of %d runs, the programs in turn\n", runs);
-  std::printf("  %-16s %10s %10s %10s   %10s %10s\n", "", "mapped", "1st frame", "CPU then",
-              "peak then", "after 1 s");
+  std::printf("start-up seen from outside: median of %d rounds, each starting every program in\n"
+              "turn; the ratio is taken within each round, against the empty window\n", runs);
+  std::printf("load average at the start %s\n", loadAverage().c_str());
+  std::printf("  %-16s", "");
+  for (const auto& m : kMeasures) std::printf(" %11s", m.name);
+  std::printf("\n");
   for (const double scale : {1.0, 2.0}) {
-    std::vector<Figures> figures(programs.size());
     for (const std::string& p : programs) watcher.launch(p, folder, scale, 0);  // warm the cache
+    Rounds rounds;
     for (int i = 0; i < runs && !interrupted; ++i) {
-      // Each run starts with another program, so none always follows the same one.
+      // Each round starts with another program, so none always follows the same one.
+      rounds.emplace_back(programs.size());
       for (size_t k = 0; k < programs.size(); ++k) {
         const size_t which = (i + k) % programs.size();
-        figures[which].add(watcher.launch(programs[which], folder, scale, 1000));
+        rounds.back()[which] = watcher.launch(programs[which], folder, scale, 2000);
       }
     }
-    std::printf("QT_SCALE_FACTOR=%g\n", scale);
-    const Figures& e = figures[0];
-    for (size_t k = 0; k < programs.size(); ++k) {
-      const Figures& g = figures[k];
-      printRow(k == 0 ? "empty Qt window" : k == 1 ? "PENTARO" : programs[k].c_str(), g);
-      if (k == 0) continue;
-      std::printf("  %-16s %7.2f x  %7.2f x  %7.2f x    %6.2f x   %6.2f x\n", "  ratio",
-                  median(g.mapped) / median(e.mapped), median(g.frame) / median(e.frame),
-                  median(g.frameCpu) / median(e.frameCpu), median(g.frameMiB) / median(e.frameMiB),
-                  median(g.settledMiB) / median(e.settledMiB));
-    }
+    std::printf("QT_SCALE_FACTOR=%g   (load average now %s)\n", scale, loadAverage().c_str());
+    printPrograms(rounds, names);
+    if (int(rounds.size()) >= kFewestRoundsForARatio)
+      printRatios(rounds, names);
+    else
+      std::printf("  no ratio from %zu rounds: it takes %d\n", rounds.size(),
+                  kFewestRoundsForARatio);
     std::fflush(stdout);
   }
   std::error_code ignored;

@@ -1,5 +1,6 @@
 #include "desktop/qt_platform.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -143,15 +144,19 @@ PictureRef QtPlatform::loadBitmap(int resource) {
   return slot;
 }
 
-PictureRef QtPlatform::loadPictureFile(const std::string& path) {
-  // The die pictures are PNG: read as such, without waking every image
-  // format plugin to guess; anything else is still known by its content.
-  const QString file = QString::fromStdString(path);
-  QImageReader png(file, "png");
+PictureRef QtPlatform::loadPictureFile(const std::string& path, const std::string& bytes) {
+  // Made from the bytes at hand, which are the file's. The die pictures are
+  // PNG: read as such, without waking every image format plugin to guess;
+  // anything else is still known by its content.
+  QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+  QBuffer file(&data);
+  file.open(QIODevice::ReadOnly);
+  QImageReader png(&file, "png");
   png.setAutoDetectImageFormat(false);
   QImage image = readSaneImage(png);
   if (image.isNull()) {
-    QImageReader any(file);
+    file.seek(0);
+    QImageReader any(&file);
     any.setDecideFormatFromContent(true);
     image = readSaneImage(any);
   }

@@ -54,7 +54,7 @@ class QtPlatform : public Platform {
   void seedRandom(double seed) override;
   double random() override;
   PictureRef loadBitmap(int resource) override;
-  PictureRef loadPictureFile(const std::string& path) override;
+  PictureRef loadPictureFile(const std::string& path, const std::string& bytes) override;
   void playSound(const std::string& path) override;
   void keepOnTop() override;
   std::string upperCase(const std::string& text) override;

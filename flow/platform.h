@@ -24,8 +24,10 @@ class Platform {
 
   // A bitmap of the program's own; never fails.
   virtual PictureRef loadBitmap(int resource) = 0;
-  // A picture file; nullptr when it is missing or not a picture.
-  virtual PictureRef loadPictureFile(const std::string& path) = 0;
+  // A picture file, whose bytes the caller has just written: the picture
+  // may be made from those without reading the file again. nullptr when it
+  // is not a picture.
+  virtual PictureRef loadPictureFile(const std::string& path, const std::string& bytes) = 0;
 
   // Starts a sound file, cutting off the one playing; a missing file is silent.
   virtual void playSound(const std::string& path) = 0;

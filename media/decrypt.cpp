@@ -9,15 +9,15 @@ void GameWindow::Decrypt(int pos, const std::string& file) {
   const std::string temp = dataPath("MC00000.ICO");
   removeFile(temp);
   const auto coded = readFileBytes(dataPath(file));
-  if (!coded || !writeFileBytes(temp, complement(*coded)))
-    platform_.fatal(kStopTitle, kDataMessage);
+  const std::string decoded = coded ? complement(*coded) : std::string();
+  if (!coded || !writeFileBytes(temp, decoded)) platform_.fatal(kStopTitle, kDataMessage);
 
   PictureBox* target = nullptr;
   if (Destinazione == destinazione::kMiniature) target = &board.mini[pos];
   if (Destinazione == destinazione::kTray) target = &board.dado[pos];
   if (Destinazione == destinazione::kHoldRow) target = &board.tieni[pos];
   if (target) {
-    PictureRef picture = platform_.loadPictureFile(temp);
+    PictureRef picture = platform_.loadPictureFile(temp, decoded);
     if (!picture) platform_.fatal(kStopTitle, kDataMessage);
     target->setPicture(std::move(picture));
     target->Show();

@@ -51,7 +51,7 @@ class FakePlatform : public Platform {
   }
   // The test data folder's pictures are short texts naming themselves; an
   // empty file is no picture.
-  PictureRef loadPictureFile(const std::string& path) override {
+  PictureRef loadPictureFile(const std::string& path, const std::string&) override {
     const auto content = readFileBytes(path);
     if (!content || content->empty()) return nullptr;
     return std::make_shared<Picture>(*content);
