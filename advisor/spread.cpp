@@ -1,0 +1,77 @@
+#include "advisor/spread.h"
+
+#include <algorithm>
+
+#include "advisor/turn_tree.h"
+
+namespace advisor {
+
+namespace {
+
+constexpr int kUppers = kBonusThreshold + 1;
+
+std::size_t slot(const Sheet& s) { return s.used * kUppers + std::min(s.upper, kBonusThreshold); }
+
+// The points of a turn and of the rest of the game: their mean, which ranks
+// them, and their mean square, which follows the choices the mean makes.
+struct Moments {
+  double mean = 0, square = 0;
+  Moments operator+(const Moments& o) const { return {mean + o.mean, square + o.square}; }
+  Moments operator*(double k) const { return {mean * k, square * k}; }
+  bool operator<(const Moments& o) const { return mean < o.mean; }
+};
+
+}  // namespace
+
+Spread::Spread(const Strategy& strategy)
+    : strategy_(strategy), square_(std::size_t{kFullSheet + 1} * kUppers, 0.0) {
+  const DiceSets& sets = DiceSets::get();
+  for (unsigned used = kFullSheet - 1;; --used) {
+    for (int u = 0; u < kUppers; ++u) {
+      const Sheet sheet{used, u};
+      // The strategy leaves the sheets no play reaches at nothing to come.
+      if (strategy.future(sheet) == 0) continue;
+      TurnTree<Moments>::Entries entry;
+      entry.fill({-1, 0});
+      for (int box = 0; box < kCategories; ++box) {
+        if (used & (1u << box)) continue;
+        // What the rest of the game holds after this entry depends on the
+        // hand only through the points of an upper box.
+        const bool upperBox = box < kUpperCategories;
+        std::array<Moments, kDice + 1> later;  // by dice of the box's face
+        for (int n = 0; n <= (upperBox ? kDice : 0); ++n) {
+          Sheet after{used | (1u << box), u};
+          double bonus = 0;
+          if (upperBox) {
+            after.upper += n * (box + 1);
+            if (u < kBonusThreshold && after.upper >= kBonusThreshold) bonus = kBonusPoints;
+          }
+          const double mean = strategy.future(after);
+          // The bonus comes with the entry: it counts in the mean square as the points do.
+          later[n] = {bonus + mean, bonus * bonus + 2 * bonus * mean + meanSquare(after)};
+        }
+        const auto& worth = sets.worth(box);
+        const auto& dice = sets.dice(upperBox ? box + 1 : 1);
+        for (int h = 0; h < DiceSets::kHands; ++h) {
+          const double points = worth[h];
+          const Moments& rest = later[upperBox ? dice[h] : 0];
+          const Moments m{points + rest.mean, points * points + 2 * points * rest.mean + rest.square};
+          if (entry[h] < m) entry[h] = m;
+        }
+      }
+      square_[slot(sheet)] = TurnTree<Moments>(entry).start().square;
+    }
+    if (used == 0) break;
+  }
+}
+
+double Spread::meanSquare(const Sheet& sheet) const {
+  return sheet.used == kFullSheet ? 0 : square_[slot(sheet)];
+}
+
+double Spread::variance(const Sheet& sheet) const {
+  const double mean = strategy_.future(sheet);
+  return std::max(0.0, meanSquare(sheet) - mean * mean);
+}
+
+}  // namespace advisor
