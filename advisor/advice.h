@@ -38,12 +38,20 @@ struct Advice {
   std::optional<int> box;
   // Expected final score of the player's sheet from here, playing as advised.
   double expected = 0;
+  // In a game for two, advised to win: the chance of winning instead, a tie
+  // counting half.
+  std::optional<double> winChance;
 };
 
 // Reads the game, never changes it.
 Advice adviseFor(const Strategy& strategy, const GameWindow& game);
+// The same, and in a game for two the advice of "campione", to win.
+struct Tables;
+Advice adviseFor(const std::shared_ptr<const Tables>& tables, const GameWindow& game);
 
 // "Punteggio atteso: 246,3"
 std::string expectedScoreText(double expected);
+// "Probabilità di vittoria: 53 %"
+std::string winChanceText(double chance);
 
 }  // namespace advisor

@@ -22,16 +22,22 @@ int commonestFace(const Counts& dice) {
 
 std::string levelName(Level level) {
   switch (level) {
-    case Level::kPrincipiante: return "PRINCIPIANTE";
-    case Level::kEsperto: return "ESPERTO";
-    case Level::kCampione: return "CAMPIONE";
+    case Level::kPrincipiante:
+      return "PRINCIPIANTE";
+    case Level::kEsperto:
+      return "ESPERTO";
+    case Level::kCampione:
+      return "CAMPIONE";
   }
   return {};
 }
 
-std::shared_ptr<const Tables> setUpTables() {
-  auto strategy = solve();
-  auto spread = std::make_shared<const Spread>(*strategy);
+std::shared_ptr<const Tables> setUpTables(std::shared_ptr<const Strategy> strategy,
+                                          const std::atomic<bool>* cancelled) {
+  if (!strategy) strategy = solve(cancelled);
+  if (!strategy) return nullptr;
+  auto spread = std::make_shared<const Spread>(*strategy, cancelled);
+  if (cancelled && *cancelled) return nullptr;
   return std::make_shared<const Tables>(Tables{std::move(strategy), std::move(spread)});
 }
 
@@ -87,7 +93,8 @@ Choice Player::box(const Standing& own, const std::optional<Standing>& rival, co
     const DiceSets& sets = DiceSets::get();
     const int hand = sets.index(dice);
     for (int b = 0; b < kCategories; ++b)
-      if (!(own.sheet.used & (1u << b)) && (c.box < 0 || sets.value(hand, b) > sets.value(hand, c.box)))
+      if (!(own.sheet.used & (1u << b)) &&
+          (c.box < 0 || sets.value(hand, b) > sets.value(hand, c.box)))
         c.box = b;
     return c;
   }

@@ -24,8 +24,10 @@ struct Tables {
   std::shared_ptr<const Strategy> strategy;
   std::shared_ptr<const Spread> spread;
 };
-// Works both out (a few seconds of one core); any thread may call it.
-std::shared_ptr<const Tables> setUpTables();
+// Works out what is missing (a few seconds of one core); any thread may call
+// it. Null when `cancelled` was set meanwhile.
+std::shared_ptr<const Tables> setUpTables(std::shared_ptr<const Strategy> strategy = nullptr,
+                                          const std::atomic<bool>* cancelled = nullptr);
 
 // A decision of a turn.
 struct Choice {

@@ -1,6 +1,8 @@
 #include "advisor/spread.h"
 
 #include <algorithm>
+#include <bit>
+#include <thread>
 
 #include "advisor/turn_tree.h"
 
@@ -23,45 +25,63 @@ struct Moments {
 
 }  // namespace
 
-Spread::Spread(const Strategy& strategy)
+Spread::Spread(const Strategy& strategy, const std::atomic<bool>* cancelled)
     : strategy_(strategy), square_(std::size_t{kFullSheet + 1} * kUppers, 0.0) {
+  // As for the strategy: the sheets with the same number of entries depend
+  // only on those with one more, so each level is shared among the cores.
+  std::array<std::vector<unsigned>, kCategories> level;
+  for (unsigned used = 0; used < kFullSheet; ++used) level[std::popcount(used)].push_back(used);
+  const unsigned workers = std::max(1u, std::thread::hardware_concurrency());
+  for (int entries = kCategories - 1; entries >= 0; --entries) {
+    const std::vector<unsigned>& sheets = level[entries];
+    std::atomic<std::size_t> next = 0;
+    auto work = [&] {
+      for (std::size_t i; (i = next++) < sheets.size() && !(cancelled && *cancelled);)
+        solveSheets(sheets[i]);
+    };
+    std::vector<std::jthread> helpers;
+    for (unsigned w = 1; w < std::min<std::size_t>(workers, sheets.size()); ++w)
+      helpers.emplace_back(work);
+    work();
+  }
+}
+
+void Spread::solveSheets(unsigned used) {
   const DiceSets& sets = DiceSets::get();
-  for (unsigned used = kFullSheet - 1;; --used) {
-    for (int u = 0; u < kUppers; ++u) {
-      const Sheet sheet{used, u};
-      // The strategy leaves the sheets no play reaches at nothing to come.
-      if (strategy.future(sheet) == 0) continue;
-      TurnTree<Moments>::Entries entry;
-      entry.fill({-1, 0});
-      for (int box = 0; box < kCategories; ++box) {
-        if (used & (1u << box)) continue;
-        // What the rest of the game holds after this entry depends on the
-        // hand only through the points of an upper box.
-        const bool upperBox = box < kUpperCategories;
-        std::array<Moments, kDice + 1> later;  // by dice of the box's face
-        for (int n = 0; n <= (upperBox ? kDice : 0); ++n) {
-          Sheet after{used | (1u << box), u};
-          double bonus = 0;
-          if (upperBox) {
-            after.upper += n * (box + 1);
-            if (u < kBonusThreshold && after.upper >= kBonusThreshold) bonus = kBonusPoints;
-          }
-          const double mean = strategy.future(after);
-          // The bonus comes with the entry: it counts in the mean square as the points do.
-          later[n] = {bonus + mean, bonus * bonus + 2 * bonus * mean + meanSquare(after)};
+  const Strategy& strategy = strategy_;
+  for (int u = 0; u < kUppers; ++u) {
+    const Sheet sheet{used, u};
+    // The strategy leaves the sheets no play reaches at nothing to come.
+    if (strategy.future(sheet) == 0) continue;
+    TurnTree<Moments>::Entries entry;
+    entry.fill({-1, 0});
+    for (int box = 0; box < kCategories; ++box) {
+      if (used & (1u << box)) continue;
+      // What the rest of the game holds after this entry depends on the
+      // hand only through the points of an upper box.
+      const bool upperBox = box < kUpperCategories;
+      std::array<Moments, kDice + 1> later;  // by dice of the box's face
+      for (int n = 0; n <= (upperBox ? kDice : 0); ++n) {
+        Sheet after{used | (1u << box), u};
+        double bonus = 0;
+        if (upperBox) {
+          after.upper += n * (box + 1);
+          if (u < kBonusThreshold && after.upper >= kBonusThreshold) bonus = kBonusPoints;
         }
-        const auto& worth = sets.worth(box);
-        const auto& dice = sets.dice(upperBox ? box + 1 : 1);
-        for (int h = 0; h < DiceSets::kHands; ++h) {
-          const double points = worth[h];
-          const Moments& rest = later[upperBox ? dice[h] : 0];
-          const Moments m{points + rest.mean, points * points + 2 * points * rest.mean + rest.square};
-          if (entry[h] < m) entry[h] = m;
-        }
+        const double mean = strategy.future(after);
+        // The bonus comes with the entry: it counts in the mean square as the points do.
+        later[n] = {bonus + mean, bonus * bonus + 2 * bonus * mean + meanSquare(after)};
       }
-      square_[slot(sheet)] = TurnTree<Moments>(entry).start().square;
+      const auto& worth = sets.worth(box);
+      const auto& dice = sets.dice(upperBox ? box + 1 : 1);
+      for (int h = 0; h < DiceSets::kHands; ++h) {
+        const double points = worth[h];
+        const Moments& rest = later[upperBox ? dice[h] : 0];
+        const Moments m{points + rest.mean, points * points + 2 * points * rest.mean + rest.square};
+        if (entry[h] < m) entry[h] = m;
+      }
     }
-    if (used == 0) break;
+    square_[slot(sheet)] = TurnTree<Moments>(entry).start().square;
   }
 }
 

@@ -143,10 +143,11 @@ void printScores(Level level, const std::vector<double>& scores, std::vector<flo
   const double n = scores.size(), mean = sum / n;
   std::sort(ms.begin(), ms.end());
   auto at = [&](double q) { return ms.empty() ? 0.0 : ms[std::size_t(q * (ms.size() - 1))]; };
-  std::printf("  %-12s mean %.2f, standard deviation %.2f; one decision %.3f / %.3f / %.3f ms"
-              " (50th / 95th / 99th percentile)\n",
-              lower(level).c_str(), mean, std::sqrt(squares / n - mean * mean), at(0.5), at(0.95),
-              at(0.99));
+  std::printf(
+      "  %-12s mean %.2f, standard deviation %.2f; one decision %.3f / %.3f / %.3f ms"
+      " (50th / 95th / 99th percentile)\n",
+      lower(level).c_str(), mean, std::sqrt(squares / n - mean * mean), at(0.5), at(0.95),
+      at(0.99));
 }
 
 }  // namespace
@@ -181,8 +182,8 @@ int main(int argc, char** argv) {
   std::printf("one piece of advice: %.3f ms\n", (monotonicMs() - adviceStart) / asks);
 
   const double spreadStart = monotonicMs(), spreadCpu = cpuMs();
-  const auto tables = std::make_shared<const Tables>(
-      Tables{strategy, std::make_shared<const Spread>(*strategy)});
+  const auto tables =
+      std::make_shared<const Tables>(Tables{strategy, std::make_shared<const Spread>(*strategy)});
   std::printf("spread table: %.0f ms to work out (%.0f ms of CPU), peak memory %.1f MiB\n",
               monotonicMs() - spreadStart, cpuMs() - spreadCpu, peakMiB());
   std::printf("standard deviation of optimal play: %.2f\n",
@@ -218,9 +219,10 @@ int main(int argc, char** argv) {
           sum += d, squares += d * d;
         }
         const double gain = sum / n, spread = 2.5758 * std::sqrt((squares / n - gain * gain) / n);
-        std::printf("  beside %s in its seat on the same dice: %+.2f points of win rate (99 %% CI "
-                    "%+.2f to %+.2f)\n",
-                    lower(b).c_str(), 100 * gain, 100 * (gain - spread), 100 * (gain + spread));
+        std::printf(
+            "  beside %s in its seat on the same dice: %+.2f points of win rate (99 %% CI "
+            "%+.2f to %+.2f)\n",
+            lower(b).c_str(), 100 * gain, 100 * (gain - spread), 100 * (gain + spread));
       }
       std::printf("  (%.0f s)\n", (monotonicMs() - runStart) / 1000);
     }

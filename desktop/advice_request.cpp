@@ -9,17 +9,27 @@
 AdviceRequest::AdviceRequest(GameWindow& game, QObject* parent) : QObject(parent), game_(game) {}
 
 void AdviceRequest::ask() {
-  if (const auto table = strategyTable().table()) {
-    show(*table);
-    return;
-  }
+  // In a game for two the advice plays to win, which needs the spread too.
+  const bool toWin = game_.NumGiocatori == 2;
+  if (const auto tables = levelTables().table(); toWin && tables) return show(tables);
+  if (const auto table = strategyTable().table(); !toWin && table) return show(*table);
   state_ = State::Solving;
   emit changed();
   if (std::exchange(waiting_, true)) return;
-  strategyTable().whenReady(this, [this](const auto& table) {
+  auto shown = [this](const auto& table) {
     waiting_ = false;
-    if (state_ == State::Solving) show(*table);  // still wanted: nothing happened meanwhile
-  });
+    if (state_ == State::Solving) ask();  // still wanted: nothing happened meanwhile
+  };
+  if (toWin)
+    whenLevelTablesReady(this, shown);
+  else
+    strategyTable().whenReady(this, shown);
+}
+
+void AdviceRequest::show(const std::shared_ptr<const advisor::Tables>& tables) {
+  advice_ = advisor::adviseFor(tables, game_);
+  state_ = State::Shown;
+  emit changed();
 }
 
 void AdviceRequest::show(const advisor::Strategy& table) {
@@ -55,6 +65,9 @@ QStringList AdviceRequest::text() const {
     move = tr("Consiglio: ritira tutti i dadi");
   else
     move = tr("Consiglio: tira i dadi");
+  // In a game for two, the chance of winning in whole percent.
+  if (advice_.winChance)
+    return {move, tr("Probabilità di vittoria: %1 %").arg(std::lround(*advice_.winChance * 100))};
   // The expected score with one decimal, the decimal mark the language's own.
   const long tenths = std::lround(advice_.expected * 10);
   const QString expected = tr("Punteggio atteso: %1,%2").arg(tenths / 10).arg(tenths % 10);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "advisor/advice.h"
+#include "advisor/levels.h"
 
 class GameWindow;
 
@@ -34,6 +35,7 @@ class AdviceRequest : public QObject {
 
  private:
   void show(const advisor::Strategy& table);
+  void show(const std::shared_ptr<const advisor::Tables>& tables);
 
   GameWindow& game_;
   State state_ = State::None;

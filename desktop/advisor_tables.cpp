@@ -18,4 +18,20 @@ BackgroundTable<advisor::Strategy>& strategyTable() {
   return table;
 }
 
+BackgroundTable<advisor::Tables>& levelTables() {
+  // Asked for only once the strategy is there, which it outlives.
+  static BackgroundTable<advisor::Tables> table([](const std::atomic<bool>& cancelled) {
+    return advisor::setUpTables(strategyTable().table(), &cancelled);
+  });
+  return table;
+}
+
+void whenLevelTablesReady(QObject* context,
+                          std::function<void(const std::shared_ptr<const advisor::Tables>&)> ready) {
+  if (auto t = levelTables().table()) return ready(t);
+  strategyTable().whenReady(context, [context, ready = std::move(ready)](const auto&) {
+    levelTables().whenReady(context, ready);
+  });
+}
+
 void prepareTables() { strategyTable().ensureSolving(); }

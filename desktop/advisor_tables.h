@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "advisor/advice.h"
+#include "advisor/levels.h"
 
 // Lowers the calling thread's priority, and that of the threads it starts:
 // the game's window keeps the cores it wants.
@@ -82,6 +83,14 @@ class BackgroundTable {
 
 // The advisor's solved game.
 BackgroundTable<advisor::Strategy>& strategyTable();
+
+// What a game for two and the computer players read: the solved game and
+// its spread, worked out once the solved game is there.
+BackgroundTable<advisor::Tables>& levelTables();
+// Calls `ready` with them once they are there (at once if they are), unless
+// `context` is gone by then; starts the work if need be.
+void whenLevelTablesReady(QObject* context,
+                          std::function<void(const std::shared_ptr<const advisor::Tables>&)> ready);
 
 // A game is starting: every table its play may ask for is started, so it is
 // ready by the time it is wanted.
