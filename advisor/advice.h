@@ -51,7 +51,5 @@ Advice adviseFor(const std::shared_ptr<const Tables>& tables, const GameWindow& 
 
 // "Punteggio atteso: 246,3"
 std::string expectedScoreText(double expected);
-// "Probabilità di vittoria: 53 %"
-std::string winChanceText(double chance);
 
 }  // namespace advisor

@@ -74,8 +74,4 @@ std::string expectedScoreText(double expected) {
   return "Punteggio atteso: " + numberText(tenths / 10) + "," + numberText(tenths % 10);
 }
 
-std::string winChanceText(double chance) {
-  return "Probabilità di vittoria: " + numberText(std::lround(chance * 100)) + " %";
-}
-
 }  // namespace advisor

@@ -16,7 +16,7 @@ void AdviceRequest::ask() {
   state_ = State::Solving;
   emit changed();
   if (std::exchange(waiting_, true)) return;
-  auto shown = [this](const auto& table) {
+  auto shown = [this](const auto&) {
     waiting_ = false;
     if (state_ == State::Solving) ask();  // still wanted: nothing happened meanwhile
   };

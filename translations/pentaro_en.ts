@@ -39,6 +39,10 @@
         <source>Punteggio atteso: %1,%2</source>
         <translation>Expected score: %1.%2</translation>
     </message>
+    <message>
+        <source>Probabilità di vittoria: %1 %</source>
+        <translation>Chance of winning: %1 %</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
