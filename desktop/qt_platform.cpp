@@ -1,6 +1,7 @@
 #include "desktop/qt_platform.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -22,7 +23,7 @@
 #include <utility>
 
 #include "board/assets.h"
-#include "desktop/language.h"
+#include "desktop/game_texts.h"
 #include "desktop/sound_player.h"
 #include "resources/raw_picture.h"
 
@@ -204,8 +205,12 @@ void QtPlatform::fatal(const std::string& title, const std::string& text) {
   if (halt_) halt_();
   std::string message = text;
   std::replace(message.begin(), message.end(), '\r', '\n');
-  QMessageBox box(QMessageBox::Critical, language::shown(title), language::shown(message),
-                  QMessageBox::Ok, window_ && window_->isVisible() ? window_ : nullptr);
+  // In the player's language, when one has been chosen.
+  auto shown = [](const std::string& text) {
+    return QCoreApplication::translate(kGameTextContext, text.c_str());
+  };
+  QMessageBox box(QMessageBox::Critical, shown(title), shown(message), QMessageBox::Ok,
+                  window_ && window_->isVisible() ? window_ : nullptr);
   box.exec();
   std::_Exit(EXIT_FAILURE);
 }
