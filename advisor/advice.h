@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "flow/moves.h"
+
 class GameWindow;
 
 namespace advisor {
@@ -42,6 +44,10 @@ struct Advice {
   // counting half.
   std::optional<double> winChance;
 };
+
+// The marks the advice puts on the board, each as the move of clicking the
+// marked element: the dice to keep, "FERMATI", the box.
+std::vector<Move> marks(const Advice& advice);
 
 // Reads the game, never changes it.
 Advice adviseFor(const Strategy& strategy, const GameWindow& game);

@@ -69,6 +69,15 @@ Advice adviseFor(const std::shared_ptr<const Tables>& tables, const GameWindow& 
   return advise(campione, game, game.NumGiocatori == 2);
 }
 
+std::vector<Move> marks(const Advice& advice) {
+  std::vector<Move> m;
+  for (int i : advice.keepTray) m.push_back({Move::TrayDie, i});
+  for (int k : advice.keepHeld) m.push_back({Move::HeldDie, k});
+  if (advice.stop) m.push_back({Move::Stop});
+  if (advice.box) m.push_back({Move::Box, *advice.box});
+  return m;
+}
+
 std::string expectedScoreText(double expected) {
   const long tenths = std::lround(expected * 10);
   return "Punteggio atteso: " + numberText(tenths / 10) + "," + numberText(tenths % 10);

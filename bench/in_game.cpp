@@ -11,6 +11,7 @@
 #include "desktop/board_widget.h"
 #include "desktop/player_aids.h"
 #include "desktop/game_app.h"
+#include "flow/moves.h"
 #include "measure.h"
 
 namespace {
@@ -43,12 +44,12 @@ int runInGameFigures(int argc, char** argv) {
   // names: the table is worked out meanwhile, from the moment they open.
   const double namesOpen = monotonicMs();
   double tableReady = 0;
-  window.run([&] { game.Gioca_Click(); });
+  window.play({Move::Start});
   strategyTable().whenReady(&window, [&](const auto&) { tableReady = monotonicMs(); });
   const double onNames = 3000;
   idleCpuPercent(int(onNames));
   game.board.Text1.setText("bench");
-  window.run([&] { game.Label1_Click(); });
+  window.play({Move::ConfirmName});
   AdviceRequest& advice = window.aids().advice();
   const double asked = monotonicMs();
   advice.ask();
@@ -66,7 +67,7 @@ int runInGameFigures(int argc, char** argv) {
   // later one shows what every throw costs.
   for (const char* which : {"first throw", "second throw"}) {
     const double cpu0 = cpuMs(), wall0 = monotonicMs();
-    window.run([&] { game.tira_Click(); });
+    window.play({Move::Throw});
     const double wall = monotonicMs() - wall0;
     std::printf("  during the %-17s%6.2f %%   (%.0f ms of animation, %.0f ms CPU)\n", which,
                 100.0 * (cpuMs() - cpu0) / wall, wall, cpuMs() - cpu0);

@@ -19,6 +19,7 @@
 
 #include "desktop/board_widget.h"
 #include "desktop/game_app.h"
+#include "flow/moves.h"
 #include "measure.h"
 
 namespace {
@@ -71,48 +72,54 @@ class Player {
   }
 
  private:
+  // Picks among the legal moves of a kind, as a player who looks at the board would.
+  std::vector<Move> legalOf(Move::Kind kind) {
+    std::vector<Move> found;
+    for (const Move& m : legalMoves(app_.game))
+      if (m.kind == kind) found.push_back(m);
+    return found;
+  }
+
   void playTurn() {
     GameWindow& g = app_.game;
     while (g.playing() && g.SceltaAttiva == 0) {
-      click(b_.tira);
+      click({Move::Throw});
       if (g.SceltaAttiva == 1) break;
       if (rng_() % 40 == 0) doubleClick(b_.Image2);
-      for (int i = 0; i < 18; ++i)
-        if (b_.dado[i].visible() && rng_() % 3 == 0) click(b_.dado[i]);
+      for (const Move& die : legalOf(Move::TrayDie))
+        if (rng_() % 3 == 0) click(die);
       tick();
-      if (b_.Label2.visible() && b_.Label2.caption() == "TIENI") click(b_.Label2);
+      if (b_.Label2.caption() == "TIENI" && legal(g, {Move::HoldOrDiscard}))
+        click({Move::HoldOrDiscard});
       if (rng_() % 6 == 0) {
-        for (int k = 0; k < 5; ++k)
-          if (g.Tenuto[k] && b_.tieni[k].visible()) {
-            click(b_.tieni[k]);
-            break;
-          }
+        if (const std::vector<Move> held = legalOf(Move::HeldDie); !held.empty()) click(held[0]);
         tick();
-        if (b_.Label2.visible() && b_.Label2.caption() == "SCARTA") click(b_.Label2);
+        if (b_.Label2.caption() == "SCARTA" && legal(g, {Move::HoldOrDiscard}))
+          click({Move::HoldOrDiscard});
       }
       tick();
-      if (b_.Label29.visible() && rng_() % 4 == 0) click(b_.Label29);
+      if (legal(g, {Move::Stop}) && rng_() % 4 == 0) click({Move::Stop});
     }
     // A free box, sometimes moved to another, then "ACCETTA" (the last
     // entry of a game needs none).
     for (int tries = rng_() % 3 == 0 ? 2 : 1; tries > 0 && g.playing(); --tries) {
-      std::vector<int> free;
-      for (int k = 0; k < 13; ++k)
-        if (b_.PUNTI[k].caption().empty()) free.push_back(k);
+      const std::vector<Move> free = legalOf(Move::Box);
       if (free.empty()) break;
-      const Label& box = b_.PUNTI[free[rng_() % free.size()]];
-      QTest::mouseMove(&widget(), centre(box));
+      const Move box = free[rng_() % free.size()];
+      QTest::mouseMove(&widget(), centre(*elementOf(b_, box)));
       click(box);
     }
-    if (b_.OK.visible()) click(b_.OK);
+    if (legal(g, {Move::Accept})) click({Move::Accept});
   }
 
   BoardWidget& widget() { return *app_.window.boardWidget(); }
   QPoint centre(const Element& e) { return BoardWidget::toPixels(e.windowRect()).center(); }
 
-  void click(const Element& e) {
-    if (widget().elementAt(centre(e)) != &e) {
-      std::fprintf(stderr, "%s does not take the mouse at its centre\n", e.name().c_str());
+  // The move played as the mouse plays it: a click in the middle of its element.
+  void click(const Move& m) {
+    const Element& e = *elementOf(b_, m);
+    if (!legal(app_.game, m)) {
+      std::fprintf(stderr, "%s is no move now\n", e.name().c_str());
       std::exit(2);
     }
     QTest::mouseClick(&widget(), Qt::LeftButton, {}, centre(e));

@@ -22,6 +22,13 @@ class Board {
   // Top-level elements, the top of the overlap order first.
   const std::vector<Element*>& order() const { return order_; }
 
+  // The label or picture that takes the mouse at a point (window twips), if
+  // any: shapes never do, and the score card takes it for its children.
+  Element* elementAt(int x, int y) const;
+  // A click in the middle of the element would land on it: it shows and
+  // nothing lies over it there.
+  bool reachable(const Element& element) const;
+
   // Rectangles (window twips) changed since the last call.
   std::vector<Rect> takeDirty();
   void markDirty(const Rect& windowRect);

@@ -6,6 +6,8 @@
 #include "desktop/advice_request.h"
 #include "desktop/board_widget.h"
 #include "desktop/keyboard.h"
+#include "flow/game_window.h"
+#include "flow/moves.h"
 
 namespace {
 
@@ -20,9 +22,9 @@ QRect numberDisc(const QRect& die) { return QRect(die.topLeft() - QPoint(4, 4), 
 
 }  // namespace
 
-BoardOverlay::BoardOverlay(const Board& board, const KeyboardPlay& keys,
+BoardOverlay::BoardOverlay(const GameWindow& game, const KeyboardPlay& keys,
                            const AdviceRequest& advice, QWidget* boardWidget)
-    : QWidget(boardWidget), board_(board), keys_(keys), advice_(advice) {
+    : QWidget(boardWidget), game_(game), keys_(keys), advice_(advice) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::NoFocus);
@@ -34,21 +36,21 @@ QRect BoardOverlay::textPlace() { return QRect(8, 520, 320, 40); }
 
 BoardOverlay::Scene BoardOverlay::build() const {
   Scene s;
+  const Board& board = game_.board;
   if (keys_.inUse()) {
-    const std::vector<int> tray = KeyboardPlay::trayDiceInOrder(board_);
+    const std::vector<int> tray = trayDiceInReadingOrder(board);
     for (std::size_t n = 0; n < tray.size() && n < 5; ++n)
-      s.dieNumbers.emplace_back(placeOf(board_.dado[tray[n]]), QString::number(n + 1));
+      s.dieNumbers.emplace_back(placeOf(board.dado[tray[n]]), QString::number(n + 1));
     for (int k = 0; k < 5; ++k)
-      if (KeyboardPlay::showsADie(board_.tieni[k]))
-        s.dieNumbers.emplace_back(placeOf(board_.tieni[k]), QString(KeyboardPlay::kHoldKeys[k]));
-    if (keys_.highlightedBox() >= 0) s.highlight = placeOf(board_.PUNTI[keys_.highlightedBox()]);
+      if (showsADie(board.tieni[k]))
+        s.dieNumbers.emplace_back(placeOf(board.tieni[k]), QString(KeyboardPlay::kHoldKeys[k]));
+    if (keys_.highlightedBox() >= 0) s.highlight = placeOf(board.PUNTI[keys_.highlightedBox()]);
   }
   if (advice_.state() == AdviceRequest::State::Shown) {
-    const advisor::Advice& a = advice_.advice();
-    for (int i : a.keepTray) s.advised.push_back(placeOf(board_.dado[i]));
-    for (int k : a.keepHeld) s.advised.push_back(placeOf(board_.tieni[k]));
-    if (a.box) s.advised.push_back(placeOf(board_.PUNTI[*a.box]));
-    if (a.stop && board_.Label29.visible()) s.advised.push_back(placeOf(board_.Label29));
+    // "FERMATI" is marked only where it can be clicked.
+    for (const Move& m : advisor::marks(advice_.advice()))
+      if (m.kind != Move::Stop || legal(game_, m))
+        s.advised.push_back(placeOf(*elementOf(board, m)));
   }
   s.text = advice_.text();
   return s;

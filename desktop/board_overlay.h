@@ -6,7 +6,7 @@
 #include <vector>
 
 class AdviceRequest;
-class Board;
+class GameWindow;
 class KeyboardPlay;
 
 // What keyboard play and the advice add over the board: numbers beside the
@@ -27,7 +27,7 @@ class BoardOverlay : public QWidget {
     bool operator==(const Scene&) const = default;
   };
 
-  BoardOverlay(const Board& board, const KeyboardPlay& keys, const AdviceRequest& advice,
+  BoardOverlay(const GameWindow& game, const KeyboardPlay& keys, const AdviceRequest& advice,
                QWidget* boardWidget);
 
   // Works out the scene again and repaints what changed.
@@ -43,7 +43,7 @@ class BoardOverlay : public QWidget {
   Scene build() const;
   static QRegion area(const Scene& scene);
 
-  const Board& board_;
+  const GameWindow& game_;
   const KeyboardPlay& keys_;
   const AdviceRequest& advice_;
   Scene scene_;

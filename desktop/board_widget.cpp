@@ -30,8 +30,8 @@ QFont BoardWidget::boardFont(const Font& f) {
 }
 
 BoardWidget::BoardWidget(Board& board, std::function<void(const std::function<void()>&)> run,
-                         QWidget* parent)
-    : QWidget(parent), board_(board), run_(std::move(run)) {
+                         std::function<void(Element&)> click, QWidget* parent)
+    : QWidget(parent), board_(board), run_(std::move(run)), click_(std::move(click)) {
   setFixedSize(Board::kClientWidth / Board::kTwipsPerPixel,
                Board::kClientHeight / Board::kTwipsPerPixel);
   setMouseTracking(true);
@@ -164,20 +164,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 
 Element* BoardWidget::elementAt(QPoint pixel) const {
   const int k = Board::kTwipsPerPixel;
-  const int x = pixel.x() * k + k / 2, y = pixel.y() * k + k / 2;
-  auto takesMouse = [x, y](const Element* e) {
-    return e->visible() && e->windowRect().contains(x, y) &&
-           (e->kind() == Element::Kind::Label || e->kind() == Element::Kind::Picture);
-  };
-  for (Element* e : board_.order()) {
-    if (e->kind() == Element::Kind::Panel && e->visible() && e->windowRect().contains(x, y)) {
-      for (Element* child : static_cast<Panel*>(e)->children)
-        if (takesMouse(child)) return child;
-      return nullptr;  // the card itself takes the mouse and does nothing with it
-    }
-    if (takesMouse(e)) return e;
-  }
-  return nullptr;
+  return board_.elementAt(pixel.x() * k + k / 2, pixel.y() * k + k / 2);
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -193,7 +180,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
   Element* e = event->button() == Qt::LeftButton ? elementAt(event->position().toPoint()) : nullptr;
   Element* pressed = std::exchange(pressed_, nullptr);
   if (!e || e != pressed || !e->Click) return;
-  run_(e->Click);
+  click_(*e);
   // The pointer shows what the click left under it (a box just filled, the
   // last entry of a game) without waiting for the mouse to move again.
   const QPoint at = mapFromGlobal(QCursor::pos());

@@ -8,13 +8,14 @@
 #include "board/board.h"
 
 // Paints the board in its overlap order and sends the mouse to the element
-// under it. It knows nothing of the game: handlers come with the elements.
+// under it. It knows nothing of the game: the window says what a click does.
 class BoardWidget : public QWidget {
   Q_OBJECT
  public:
-  // run() calls a handler and brings the window up to date afterwards.
+  // run() calls a handler and brings the window up to date afterwards;
+  // click() does the same for a click that lands on an element.
   BoardWidget(Board& board, std::function<void(const std::function<void()>&)> run,
-              QWidget* parent = nullptr);
+              std::function<void(Element&)> click, QWidget* parent = nullptr);
 
   // Asks for the changed parts of the board to be painted again.
   void repaintChanged();
@@ -56,6 +57,7 @@ class BoardWidget : public QWidget {
 
   Board& board_;
   std::function<void(const std::function<void()>&)> run_;
+  std::function<void(Element&)> click_;
   Element* pressed_ = nullptr;
   MousePointer shownPointer_;
   QHash<const Element*, ScaledPicture> scaledCache_;

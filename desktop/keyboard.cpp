@@ -7,6 +7,7 @@
 #include "desktop/board_widget.h"
 #include "desktop/main_window.h"
 #include "flow/game_window.h"
+#include "flow/moves.h"
 #include "scoring/open_boxes.h"
 
 KeyboardPlay::KeyboardPlay(MainWindow& window, GameWindow& game)
@@ -15,19 +16,6 @@ KeyboardPlay::KeyboardPlay(MainWindow& window, GameWindow& game)
   // field lets go of, which stay the field's own.
   window.installEventFilter(this);
   window.boardWidget()->installEventFilter(this);
-}
-
-bool KeyboardPlay::showsADie(const PictureBox& place) { return place.visible() && place.picture(); }
-
-std::vector<int> KeyboardPlay::trayDiceInOrder(const Board& board) {
-  std::vector<int> dice;
-  for (int i = 0; i < int(board.dado.size()); ++i)
-    if (showsADie(board.dado[i])) dice.push_back(i);
-  std::stable_sort(dice.begin(), dice.end(), [&board](int a, int b) {
-    const Rect ra = board.dado[a].windowPlace(), rb = board.dado[b].windowPlace();
-    return std::pair(ra.top, ra.left) < std::pair(rb.top, rb.left);
-  });
-  return dice;
 }
 
 int KeyboardPlay::highlightedBox() const {
@@ -68,30 +56,33 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool KeyboardPlay::press(int key) {
-  Board& b = game_.board;
-  const std::pair<int, Element*> prompts[] = {{Qt::Key_Space, &b.tira},
-                                              {Qt::Key_T, &b.Label2},
-                                              {Qt::Key_F, &b.Label29},
-                                              {Qt::Key_A, &b.OK}};
-  Element* target = nullptr;
+  constexpr std::pair<int, Move::Kind> prompts[] = {{Qt::Key_Space, Move::Throw},
+                                                    {Qt::Key_T, Move::HoldOrDiscard},
+                                                    {Qt::Key_F, Move::Stop},
+                                                    {Qt::Key_A, Move::Accept}};
+  std::optional<Move> move;
   if (key >= Qt::Key_1 && key <= Qt::Key_5) {
-    const std::vector<int> dice = trayDiceInOrder(b);
+    const std::vector<int> dice = trayDiceInReadingOrder(game_.board);
     const std::size_t n = key - Qt::Key_1;
-    if (n < dice.size()) target = &b.dado[dice[n]];
+    if (n < dice.size()) move = Move{Move::TrayDie, dice[n]};
   } else if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-    target = &b.tieni[key == Qt::Key_0 ? 4 : key - Qt::Key_6];
+    move = Move{Move::HeldDie, key == Qt::Key_0 ? 4 : key - Qt::Key_6};
   } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-    if (highlightedBox() >= 0) target = &b.PUNTI[highlight_];
+    if (highlightedBox() >= 0) move = Move{Move::Box, highlight_};
   } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
     moveHighlight(key == Qt::Key_Up ? -1 : +1);
   } else {
     auto prompt = std::find_if(std::begin(prompts), std::end(prompts),
                                [key](const auto& p) { return p.first == key; });
     if (prompt == std::end(prompts)) return false;
-    target = prompt->second;
+    move = Move{prompt->second};
   }
   setInUse(true);
-  if (target) clickAsTheMouseWould(*target);
+  // Whatever the game refuses to a click it refuses to a key.
+  if (move && legal(game_, *move)) {
+    emit acting();
+    window_.play(*move);
+  }
   return true;
 }
 
@@ -111,13 +102,4 @@ void KeyboardPlay::moveHighlight(int step) {
   if (next == highlight_) return;
   highlight_ = next;
   emit changed();
-}
-
-void KeyboardPlay::clickAsTheMouseWould(Element& element) {
-  if (!element.Click) return;
-  // Hidden, or under something else: the mouse could not click it either.
-  const QPoint middle = BoardWidget::toPixels(element.windowRect()).center();
-  if (window_.boardWidget()->elementAt(middle) != &element) return;
-  emit acting();
-  window_.run(element.Click);
 }

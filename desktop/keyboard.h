@@ -4,15 +4,11 @@
 #include <QPointF>
 #include <vector>
 
-class Board;
-class Element;
-class PictureBox;
 class GameWindow;
 class MainWindow;
 
-// The whole turn by keyboard. Each key clicks the board element it stands
-// for, through the element's own handler, and only when a click there would
-// reach it: whatever the game refuses to a click it refuses to a key.
+// The whole turn by keyboard. Each key plays the move of the click it stands
+// for, and only when that move is legal now.
 class KeyboardPlay : public QObject {
   Q_OBJECT
  public:
@@ -23,12 +19,8 @@ class KeyboardPlay : public QObject {
   bool inUse() const { return inUse_; }
   // The highlighted score box, or -1 when none shows.
   int highlightedBox() const;
-  // A die picture on show: an empty place in the hold row shows nothing.
-  static bool showsADie(const PictureBox& place);
-  // Keys 1 to 5: the tray dice as the player reads them, top row first, left
-  // to right.
-  static std::vector<int> trayDiceInOrder(const Board& board);
-  // Keys 6, 7, 8, 9, 0: hold slots 0 to 4.
+  // Keys 1 to 5 take the tray dice in reading order (trayDiceInReadingOrder);
+  // keys 6, 7, 8, 9, 0: hold slots 0 to 4.
   static constexpr char kHoldKeys[5] = {'6', '7', '8', '9', '0'};
 
   // Follows the game after every event: the highlight leaves with the turn.
@@ -46,7 +38,6 @@ class KeyboardPlay : public QObject {
  private:
   bool press(int key);
   void moveHighlight(int step);
-  void clickAsTheMouseWould(Element& element);
   void setInUse(bool inUse);
 
   MainWindow& window_;

@@ -13,6 +13,7 @@
 #include "desktop/player_aids.h"
 #include "desktop/qt_platform.h"
 #include "flow/game_window.h"
+#include "flow/moves.h"
 #include "media/player_name.h"
 
 namespace {
@@ -50,18 +51,19 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
   setWindowIcon(QIcon(":/art/icon.png"));  // QIcon finds the @2x one itself
 
   QMenu* menu = gameMenu_ = menuBar()->addMenu(tr("Game"));
-  QAction* one = addMenuItem(menu, b.Play1, [&game] { game.Play1_Click(); });
+  QAction* one = addMenuItem(menu, b.Play1, {Move::OnePlayer});
   one->setCheckable(true);
   one->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
-  QAction* two = addMenuItem(menu, b.Play2, [&game] { game.Play2_Click(); });
+  QAction* two = addMenuItem(menu, b.Play2, {Move::TwoPlayers});
   two->setCheckable(true);
   two->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
-  QAction* start = addMenuItem(menu, b.Gioca, [&game] { game.Gioca_Click(); });
+  QAction* start = addMenuItem(menu, b.Gioca, {Move::Start});
   start->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  addMenuItem(menu, b.basta, [&game] { game.basta_Click(); });
+  addMenuItem(menu, b.basta, {Move::Abandon});
 
   board_ = new BoardWidget(
-      b, [this](const std::function<void()>& h) { run(h); }, this);
+      b, [this](const std::function<void()>& h) { run(h); },
+      [this](Element& e) { run([&] { click(game_, e); }); }, this);
   setCentralWidget(board_);
   aids_ = new PlayerAids(*this, game);
   language::addMenu(menuBar());
@@ -100,9 +102,9 @@ QLineEdit* MainWindow::nameField() {
   return nameField_;
 }
 
-QAction* MainWindow::addMenuItem(QMenu* menu, MenuItem& item, std::function<void()> handler) {
+QAction* MainWindow::addMenuItem(QMenu* menu, MenuItem& item, const Move& command) {
   QAction* action = menu->addAction(language::shown(item.caption));
-  connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+  connect(action, &QAction::triggered, this, [this, command] { play(command); });
   menuItems_.emplace_back(action, &item);
   return action;
 }
@@ -112,6 +114,10 @@ void MainWindow::run(const std::function<void()>& handler) {
   catchUpTurnTimer();
   handler();
   syncFromGame();
+}
+
+void MainWindow::play(const Move& move) {
+  run([&] { ::play(game_, move); });
 }
 
 void MainWindow::onTurnTimer() {

@@ -11,6 +11,7 @@ class QAction;
 class QLineEdit;
 class QtPlatform;
 struct MenuItem;
+struct Move;
 
 // The game window on the desktop: the menu bar, the board and the name
 // field, kept in step with the game after every event.
@@ -21,6 +22,8 @@ class MainWindow : public QMainWindow {
 
   // Calls a handler of the game, then brings the window up to date.
   void run(const std::function<void()>& handler);
+  // Plays a move the way run() calls its handler.
+  void play(const Move& move);
   // Brings menu, timers, name field, pointer and board up to date.
   void syncFromGame() { syncFromGame(false); }
   // Stops every timer for good (the program is ending).
@@ -42,7 +45,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void syncFromGame(bool afterTick);
-  QAction* addMenuItem(QMenu* menu, MenuItem& item, std::function<void()> handler);
+  QAction* addMenuItem(QMenu* menu, MenuItem& item, const Move& command);
   void syncBlinker(bool enabled, int interval);
   void syncTurnTimer(bool afterTick);
   void catchUpTurnTimer();

@@ -19,7 +19,7 @@ PlayerAids::PlayerAids(MainWindow& window, GameWindow& game)
       game_(game),
       keys_(new KeyboardPlay(window, game)),
       advice_(new AdviceRequest(game, this)),
-      overlay_(new BoardOverlay(game.board, *keys_, *advice_, window.boardWidget())) {
+      overlay_(new BoardOverlay(game, *keys_, *advice_, window.boardWidget())) {
   menu_ = window.menuBar()->addMenu(QString());
   advise_ = menu_->addAction(QString(), QKeySequence(Qt::Key_H), advice_, &AdviceRequest::ask);
   showRules_ = menu_->addAction(QString(), QKeySequence(Qt::Key_F1), this, &PlayerAids::showRules);

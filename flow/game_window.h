@@ -180,17 +180,21 @@ class GameWindow {
   bool turnBusy() const { return turnBusy_; }
   // True from the last accepted name until the game ends or is abandoned.
   bool playing() const { return playing_; }
+  // The turn's clicks may act: a game is on, no throw is running, the window stays.
+  bool turnInputOpen() const { return playing_ && !turnBusy_ && !closing_; }
+  // The name being typed is not blank: its OK would take it.
+  bool nameReady() const;
 
  private:
   friend class TurnLock;
 
   void wireHandlers();
   void wireHoverPointers();
-  bool turnInputOpen() const { return playing_ && !turnBusy_ && !closing_; }
   // Waits and tells whether the game that waited is still the current one.
   bool waitAndStillCurrent(double seconds);
   void abandonWaits();
   void play(sound::Effect effect);
+  std::string typedName() const;  // the field's text held to the name rule
   // Moves the die of a mat position into the first free hold slot and shows
   // it there, with a knock if asked; the slot, or nothing when the row is full.
   std::optional<int> holdInFirstFreeSlot(int matPosition, bool knock);

@@ -24,13 +24,22 @@ void GameWindow::Text1_KeyPress(int& KeyAscii) {
   if (KeyAscii >= 32 && !nameCharacter(static_cast<char32_t>(KeyAscii))) KeyAscii = 0;
 }
 
+// The field keeps to the name rule; the name is held to it here as well,
+// whatever the text came through.
+std::string GameWindow::typedName() const {
+  return fitName(board.Text1.text(),
+                 [this](const std::string& t) { return platform_.upperCase(t); });
+}
+
+bool GameWindow::nameReady() const {
+  const std::string typed = typedName();
+  return !std::all_of(typed.begin(), typed.end(), [](char c) { return c == ' '; });
+}
+
 void GameWindow::Label1_Click() {
   Board& b = board;
-  // The field keeps to the name rule; the name is held to it here as well,
-  // whatever the text came through.
-  const std::string typed =
-      fitName(b.Text1.text(), [this](const std::string& t) { return platform_.upperCase(t); });
-  if (std::all_of(typed.begin(), typed.end(), [](char c) { return c == ' '; })) return;
+  if (!nameReady()) return;
+  const std::string typed = typedName();
   for (Element* e : std::initializer_list<Element*>{&b.Label1, &b.nome1, &b.nome2, &b.Text1})
     e->Hide();
   const std::string name = platform_.upperCase(typed);

@@ -2,6 +2,7 @@
 
 #include "flow/game_window.h"
 #include "flow/number_text.h"
+#include "scoring/open_boxes.h"
 #include "scoring/sheet_totals.h"
 
 void GameWindow::PUNTI_Click(int Index) {
@@ -13,9 +14,8 @@ void GameWindow::PUNTI_Click(int Index) {
 // "ACCETTA" makes it final. The last entry of the game is final at once.
 void GameWindow::Scelta(int Index) {
   Board& b = board;
-  for (std::size_t i = 0; i < kDice; ++i)
-    if (b.List1.List(i).empty()) return;
-  if (!b.PUNTI[Index].caption().empty()) {
+  if (!handAnalysed(b)) return;
+  if (!boxFree(b, Index)) {
     play(sound::kBoxTaken);
     return;
   }

@@ -2,12 +2,18 @@
 
 #include "flow/game_window.h"
 
+bool handAnalysed(const Board& board) { return board.List1.ListCount() >= kDice; }
+
+bool boxFree(const Board& board, int box) { return board.PUNTI[box].caption().empty(); }
+
+bool boxTakesHand(const GameWindow& game, int box) {
+  return game.turnInputOpen() && game.SceltaAttiva == 1 && handAnalysed(game.board) &&
+         boxFree(game.board, box);
+}
+
 std::vector<int> boxesOpenForEntry(const GameWindow& game) {
-  const Board& b = game.board;
-  if (!game.playing() || game.turnBusy() || game.closing() || game.SceltaAttiva != 1) return {};
-  if (b.List1.ListCount() < 5) return {};  // the hand is not analysed yet
   std::vector<int> open;
-  for (int i = 0; i < 13; ++i)
-    if (b.PUNTI[i].caption().empty()) open.push_back(i);
+  for (int i = 0; i < kCategories; ++i)
+    if (boxTakesHand(game, i)) open.push_back(i);
   return open;
 }

@@ -12,6 +12,7 @@
 #include "desktop/board_overlay.h"
 #include "desktop/player_aids.h"
 #include "flow/game_window.h"
+#include "flow/moves.h"
 #include "game_app_fixture.h"
 
 namespace {
@@ -83,7 +84,7 @@ TEST_F(KeysTest, AWholeTurnByKeyboard) {
   press(Qt::Key_Space);  // returns once the dice have landed
   EXPECT_EQ(clicks, std::vector<std::string>{"tira"});
   ASSERT_EQ(g.NumTiro, 2);
-  const std::vector<int> dice = KeyboardPlay::trayDiceInOrder(b);
+  const std::vector<int> dice = trayDiceInReadingOrder(b);
   ASSERT_EQ(dice.size(), 5u);
   for (std::size_t n = 1; n < dice.size(); ++n) {  // as the eye reads them
     const Rect a = b.dado[dice[n - 1]].windowPlace(), c = b.dado[dice[n]].windowPlace();
@@ -103,7 +104,7 @@ TEST_F(KeysTest, AWholeTurnByKeyboard) {
   press(Qt::Key_T);
   EXPECT_EQ(lastClick(), "Label2");
   for (int k = 0; k < 4; ++k) EXPECT_TRUE(g.Tenuto[k]) << k;
-  EXPECT_EQ(KeyboardPlay::trayDiceInOrder(b), std::vector<int>{dice[0]});
+  EXPECT_EQ(trayDiceInReadingOrder(b), std::vector<int>{dice[0]});
 
   press(Qt::Key_7);
   EXPECT_EQ(lastClick(), "tieni(1)");
@@ -113,7 +114,7 @@ TEST_F(KeysTest, AWholeTurnByKeyboard) {
   ASSERT_TRUE(waitForPrompt("SCARTA"));
   press(Qt::Key_T);
   EXPECT_FALSE(g.Tenuto[1]);
-  EXPECT_EQ(KeyboardPlay::trayDiceInOrder(b).size(), 2u);
+  EXPECT_EQ(trayDiceInReadingOrder(b).size(), 2u);
 
   ASSERT_TRUE(QTest::qWaitFor([&] { return b.Label29.visible(); }, 2000));
   press(Qt::Key_F);  // returns once the hand is gathered and analysed
@@ -170,7 +171,7 @@ TEST_F(KeysTest, KeysWaitWhileTheDiceRoll) {
   EXPECT_TRUE(g.Tenuto[0]);
   EXPECT_FALSE(b.filtroT[0].visible());
   EXPECT_FALSE(g.Tenuto[1]);
-  EXPECT_EQ(KeyboardPlay::trayDiceInOrder(b).size(), 4u);
+  EXPECT_EQ(trayDiceInReadingOrder(b).size(), 4u);
 }
 
 TEST_F(KeysTest, KeysDoNothingAfterInterrompi) {
@@ -185,7 +186,7 @@ TEST_F(KeysTest, KeysDoNothingAfterInterrompi) {
   press(Qt::Key_Space);
   EXPECT_TRUE(clicks.empty());
   EXPECT_FALSE(b.tira.visible());
-  EXPECT_TRUE(KeyboardPlay::trayDiceInOrder(b).empty());
+  EXPECT_TRUE(trayDiceInReadingOrder(b).empty());
 
   startGame("ugo");
   press(Qt::Key_Space);
@@ -215,7 +216,7 @@ TEST_F(KeysTest, MarksShowForKeysOnlyAndGoWithTheMouse) {
   click(b.tira);
   ASSERT_TRUE(
       QTest::qWaitFor([&] { return app->game.NumTiro == 2 && !app->game.turnBusy(); }, 5000));
-  click(b.dado[KeyboardPlay::trayDiceInOrder(b)[0]]);
+  click(b.dado[trayDiceInReadingOrder(b)[0]]);
   EXPECT_FALSE(keys().inUse());
   EXPECT_FALSE(overlaid());
   EXPECT_TRUE(overlay().isHidden());
