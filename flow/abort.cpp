@@ -4,6 +4,7 @@
 // back to rest. A procedure waiting in the middle of a throw gives up.
 void GameWindow::basta_Click() {
   Board& b = board;
+  logAbandon();
   abandonWaits();
   showSecondPlayerPanel(false);
   for (Element* e : std::initializer_list<Element*>{&b.nome1, &b.nome2, &b.Text1, &b.Label1,

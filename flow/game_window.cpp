@@ -21,6 +21,7 @@ void GameWindow::abandonWaits() {
 }
 
 void GameWindow::Close() {
+  logAbandon();
   closing_ = true;
   abandonWaits();
   board.Timer1.Enabled = false;

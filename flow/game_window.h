@@ -7,6 +7,7 @@
 #include "board/assets.h"
 #include "board/board.h"
 #include "flow/platform.h"
+#include "flow/turn_log.h"
 
 // Values of GameWindow::Giocatore, the phase of the player on turn.
 namespace giocatore {
@@ -185,6 +186,9 @@ class GameWindow {
   // The name being typed is not blank: its OK would take it.
   bool nameReady() const;
 
+  // Who is told of every throw and entry; none by default. Not owned.
+  void setTurnLog(TurnLog* log) { turnLog_ = log; }
+
  private:
   friend class TurnLock;
 
@@ -202,6 +206,11 @@ class GameWindow {
   void showSecondPlayerPanel(bool shown);
   void endOfGame();
   void resetMenu();
+  // The player on turn for the turn log: 0 first or only, 1 second.
+  int seatOnTurn() const { return Giocatore == giocatore::kSecondOfTwo ? 1 : 0; }
+  void logThrow();
+  void logAcceptedEntry();
+  void logAbandon();
   static std::string throwCaption(int number);  // "2° TIRO"
 
   Platform& platform_;
@@ -216,4 +225,5 @@ class GameWindow {
   bool playing_ = false;
   // The window is closing: set once by Close, never cleared.
   bool closing_ = false;
+  TurnLog* turnLog_ = nullptr;
 };

@@ -32,6 +32,7 @@ void GameWindow::Play2_Click() {
 
 void GameWindow::Gioca_Click() {
   Board& b = board;
+  logAbandon();
   abandonWaits();
   b.Play1.Enabled = b.Play2.Enabled = false;
   b.Text1.setText("");

@@ -60,4 +60,5 @@ void GameWindow::Label1_Click() {
   b.Play1.Enabled = false;
   b.Play2.Enabled = false;
   playing_ = true;
+  if (turnLog_) turnLog_->started(NumGiocatori, NomeGiocatore);
 }

@@ -10,6 +10,7 @@ void GameWindow::OK_Click() {
 // "ACCETTA": the entry is final and the board goes to the next turn; with two
 // players the sheets change places.
 void GameWindow::Command1_Click() {
+  logAcceptedEntry();
   Board& b = board;
   if (NumGiocatori == 2) {
     b.nom2.Show();
@@ -49,6 +50,8 @@ void GameWindow::endOfGame() {
   const bool last = (NumGiocatori == 1 && NumTurno == numTurno::kLastAlone) ||
                     (NumGiocatori == 2 && NumTurno == numTurno::kLastOfTwo);
   if (!last) return;
+  logAcceptedEntry();
+  if (turnLog_) turnLog_->over();
   playing_ = false;
   Board& b = board;
   b.OK.Hide();

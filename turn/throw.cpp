@@ -65,6 +65,7 @@ void GameWindow::tira_Click() {
     const int w = static_cast<int>(platform_.random() * 6) + 1;
     Decrypt(s, std::string("MC") + kRotation[w - 1] + "0" + numberText(v) + ".EMX");
   }
+  logThrow();
   if (NumTiro >= 4) finisci();
 }
 

@@ -1,0 +1,144 @@
+// The history's view of a game: what the game tells its turn log, gathered
+// into the record that is stored, and the figures made from records.
+
+#include "game_fixture.h"
+#include "history/recorder.h"
+#include "history/statistics.h"
+
+namespace {
+
+class HistoryRecord : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    recorder.changed = [this](const history::Game& g) { kept.push_back(g); };
+  }
+  GameWindow& play(int players) {
+    GameWindow& g = open();
+    g.setTurnLog(&recorder);
+    if (players == 2) g.Play2_Click();
+    g.Gioca_Click();
+    for (const char* name : {"anna", "bruno"}) {
+      if (!g.board.Text1.visible()) break;
+      g.board.Text1.setText(name);
+      g.Label1_Click();
+    }
+    return g;
+  }
+  // One throw of five alike on mat places 0 to 4, then FERMATI, then the box.
+  void quickTurn(int face, int box, bool accept = true) {
+    for (int p = 0; p < 5; ++p) platform.scriptDie(p, face);
+    game->tira_Click();
+    game->Label29_Click();
+    game->PUNTI_Click(box);
+    if (accept) game->OK_Click();
+  }
+  history::Recorder recorder;
+  std::vector<history::Game> kept;
+};
+
+TEST_F(HistoryRecord, AWholeGameIsKeptAsPlayed) {
+  GameWindow& g = play(1);
+  // First turn: 3 3 3 5 5, hold the threes, 3 6, hold the new three, 1: "3 di un tipo".
+  int face[] = {3, 3, 3, 5, 5};
+  for (int p = 0; p < 5; ++p) platform.scriptDie(p, face[p]);
+  g.tira_Click();
+  for (int p : {0, 1, 2}) g.dado_Click(p);
+  g.Label2_Click();
+  platform.scriptDie(3, 3);
+  platform.scriptDie(4, 6);
+  g.tira_Click();
+  g.dado_Click(3);
+  g.Label2_Click();
+  platform.scriptDie(4, 1);
+  g.tira_Click();
+  g.PUNTI_Click(6);
+  g.OK_Click();
+  // Then five alike each turn, in the boxes in order, stopping at once.
+  const int boxes[] = {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12};
+  for (int i = 0; i < 12; ++i) quickTurn(boxes[i] % 6 + 1, boxes[i]);
+
+  history::Game want;
+  want.serial = 1;
+  want.players.resize(1);
+  want.players[0].name = "ANNA";
+  want.turns.push_back({0, 1, {{"33355", ""}, {"33336", "333"}, {"13333", "3333"}}, 6, 13});
+  for (int i = 0; i < 12; ++i) {
+    const int f = boxes[i] % 6 + 1;
+    want.turns.push_back({0, i + 2, {{std::string(5, char('0' + f)), ""}}, boxes[i],
+                          std::atoi(g.board.PUNTI[boxes[i]].caption().c_str())});
+  }
+  for (const history::Turn& t : want.turns) want.players[0].enter(t.box, t.points);
+  want.outcome = history::Outcome::kOver;
+  const history::Game& got = recorder.game();
+  want.started = got.started;
+  want.ended = got.ended;
+  EXPECT_EQ(got, want);
+  EXPECT_EQ(got.players[0].total, std::atoi(g.board.TOTALE.caption().c_str()));
+  EXPECT_EQ(got.players[0].bonus, 35);  // 5 + 10 + ... + 30 = 105 above the line
+  EXPECT_FALSE(got.started.empty());
+  EXPECT_EQ(kept.size(), 14u);  // each confirmed turn, and the end
+}
+
+TEST_F(HistoryRecord, TwoPlayersTakeTheirSeatsAndAnAbandonIsMarked) {
+  GameWindow& g = play(2);
+  quickTurn(6, 5);
+  quickTurn(2, 12);
+  quickTurn(4, 11, false);  // entered, never accepted: no turn
+  g.basta_Click();
+  const history::Game& got = recorder.game();
+  ASSERT_EQ(got.turns.size(), 2u);
+  EXPECT_EQ(got.turns[0].seat, 0);
+  EXPECT_EQ(got.turns[1].seat, 1);
+  EXPECT_EQ(got.players[1].name, "BRUNO");
+  EXPECT_EQ(got.players[1].boxes[12], 10);
+  EXPECT_EQ(got.outcome, history::Outcome::kAbandoned);
+  EXPECT_FALSE(got.winner);
+  g.basta_Click();  // at rest: nothing more to tell
+  EXPECT_EQ(kept.size(), 3u);
+}
+
+// Three finished games worked out by hand, and an abandoned one.
+TEST(HistoryStatistics, FiguresOfAHandMadeHistory) {
+  auto game = [](std::string a, std::vector<std::pair<int, int>> entries, std::string b = "",
+                 int bTotal = 0) {
+    history::Game g;
+    g.outcome = history::Outcome::kOver;
+    g.players.resize(b.empty() ? 1 : 2);
+    g.players[0].name = a;
+    for (auto [box, points] : entries) g.players[0].enter(box, points);
+    if (!b.empty()) {
+      g.players[1].name = b;
+      g.players[1].enter(12, bTotal);
+      g.winner = history::winnerOf(g);
+    }
+    return g;
+  };
+  std::vector<history::Game> games{
+      game("ANNA", {{5, 30}, {4, 25}, {3, 12}, {11, 50}}),        // 117 + 35 = 152
+      game("ANNA", {{5, 18}, {12, 20}}, "UGO", 38),                // 38, a draw
+      game("UGO", {{11, 50}, {12, 24}}),                          // 74
+      game("ANNA", {{0, 3}}, "UGO", 2)};                          // 3, won
+  games.push_back(games[0]);
+  games.back().outcome = history::Outcome::kAbandoned;
+
+  const history::Statistics anna = computeStatistics(games, {"ANNA", 0});
+  EXPECT_EQ(anna.played, 3);
+  EXPECT_EQ(anna.abandoned, 1);
+  EXPECT_DOUBLE_EQ(anna.mean, (152 + 38 + 3) / 3.0);
+  EXPECT_EQ(anna.best, 152);
+  EXPECT_EQ(anna.histogram, (std::map<int, int>{{0, 1}, {25, 1}, {150, 1}}));
+  EXPECT_DOUBLE_EQ(anna.boxMeans[5], 48 / 3.0);
+  EXPECT_DOUBLE_EQ(anna.boxMeans[11], 50 / 3.0);
+  EXPECT_DOUBLE_EQ(anna.bonusShare, 1 / 3.0);
+  EXPECT_DOUBLE_EQ(anna.pentaroShare, 1 / 3.0);
+  EXPECT_EQ(anna.opponents.at("UGO").won, 1);
+  EXPECT_EQ(anna.opponents.at("UGO").drawn, 1);
+  EXPECT_EQ(anna.movingMean.back(), anna.mean);
+
+  const history::Statistics lastTwo = computeStatistics(games, {"", 2});
+  EXPECT_EQ(lastTwo.scores, (std::vector<int>{3, 2}));
+  EXPECT_EQ(lastTwo.opponents.at("ANNA").lost, 1);
+}
+
+}  // namespace
