@@ -165,4 +165,14 @@ BoxChoice TurnValues::bestBox(const Counts& dice) const {
   return choice;
 }
 
+double TurnValues::keepValue(const Counts& kept, int throwsLeft) const {
+  const int set = DiceSets::get().index(kept);
+  if (set >= DiceSets::kFirstHand) return hand_[0][set - DiceSets::kFirstHand];
+  return keep_[throwsLeft - 1][set];
+}
+
+double TurnValues::boxValue(const Counts& dice, int box) const {
+  return enter(DiceSets::get().index(dice), box);
+}
+
 }  // namespace advisor

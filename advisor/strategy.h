@@ -57,6 +57,11 @@ class TurnValues {
   KeepChoice bestKeep(const Counts& dice, int throwsLeft) const;
   // Once the throwing is over.
   BoxChoice bestBox(const Counts& dice) const;
+  // What any choice is worth, on the scale of the two above: keeping
+  // `kept` of the hand with `throwsLeft` throws left (all five: stopping),
+  // and entering `dice` in a free `box`.
+  double keepValue(const Counts& kept, int throwsLeft) const;
+  double boxValue(const Counts& dice, int box) const;
 
  private:
   friend class Strategy;
