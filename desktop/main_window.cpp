@@ -9,6 +9,7 @@
 #include <QValidator>
 
 #include "desktop/board_widget.h"
+#include "desktop/history_link.h"
 #include "desktop/language.h"
 #include "desktop/player_aids.h"
 #include "desktop/qt_platform.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
       b, [this](const std::function<void()>& h) { run(h); },
       [this](Element& e) { run([&] { click(game_, e); }); }, this);
   setCentralWidget(board_);
+  new HistoryLink(*this, game);
   aids_ = new PlayerAids(*this, game);
   language::addMenu(menuBar());
 

@@ -1,0 +1,113 @@
+#include "desktop/history/review_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include "desktop/history/solved.h"
+
+namespace {
+
+QString number(double v, int decimals = 1) {
+  return QLocale(QLocale::Italian).toString(v, 'f', decimals);
+}
+
+// "tiene 33", "ferma", "rilancia tutti", "Full"
+QString choiceWords(const advisor::Decision& d, const std::string& choice) {
+  if (d.box) return QString::fromStdString(choice).replace('_', ' ');
+  if (choice.size() == kDice) return "si ferma";
+  if (choice.empty()) return "rilancia tutti";
+  return "tiene " + QString::fromStdString(choice);
+}
+
+}  // namespace
+
+ReviewWindow* showReview(const history::Game& game, QWidget* parent) {
+  auto* window = new ReviewWindow(game, parent);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+  return window;
+}
+
+ReviewWindow::ReviewWindow(history::Game game, QWidget* parent)
+    : QWidget(parent, Qt::Window), game_(std::move(game)) {
+  setWindowTitle("Analisi della partita");
+  resize(760, 680);
+  auto* layout = new QVBoxLayout(this);
+  seat_ = new QComboBox;
+  for (const history::Player& p : game_.players) seat_->addItem(QString::fromStdString(p.name));
+  seat_->setVisible(game_.players.size() > 1);
+  layout->addWidget(new QLabel(QStringLiteral("Partita del %1").arg(QString::fromStdString(game_.started))));
+  layout->addWidget(seat_);
+  summary_ = new QLabel("Calcolo del gioco perfetto...");
+  summary_->setWordWrap(true);
+  layout->addWidget(summary_);
+  table_ = new QTableWidget(0, 6);
+  table_->setHorizontalHeaderLabels(
+      {"Turno", "Tiro", "Dadi", "Scelta", "Gioco perfetto", "Punti persi"});
+  table_->verticalHeader()->hide();
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  layout->addWidget(table_, 3);
+  chart_ = new QChart;
+  chart_->legend()->hide();
+  chart_->setTitle("Punteggio finale atteso dopo ogni decisione");
+  auto* view = new QChartView(chart_);
+  view->setRenderHint(QPainter::Antialiasing);
+  layout->addWidget(view, 2);
+  connect(seat_, &QComboBox::currentIndexChanged, this, &ReviewWindow::showSeat);
+  whenSolved(this, [this](const Solved&) { showSeat(); });
+}
+
+void ReviewWindow::showSeat() {
+  Solved solved;
+  whenSolved(this, [&solved](const Solved& s) { solved = s; });
+  if (!solved.strategy) return;
+  const int seat = std::max(0, seat_->currentIndex());
+  review_ = advisor::reviewGame(*solved.strategy, game_, seat);
+  const int total = seat < int(game_.players.size()) ? game_.players[seat].total : 0;
+  summary_->setText(
+      QStringLiteral("Punteggio: %1   Punti persi in attesa: %2   Precisione: %3 % "
+                     "(%4 decisioni)   Gioco perfetto da inizio partita: %5")
+          .arg(total)
+          .arg(number(review_.lost))
+          .arg(number(100 * review_.precision, 0))
+          .arg(review_.decisions.size())
+          .arg(number(review_.expectedAtStart)));
+  table_->setRowCount(int(review_.decisions.size()));
+  auto* expected = new QLineSeries;
+  *expected << QPointF(0, review_.expectedAtStart);
+  for (int r = 0; r < int(review_.decisions.size()); ++r) {
+    const advisor::Decision& d = review_.decisions[r];
+    const QStringList cells{QString::number(d.turn), QString::number(d.afterThrow),
+                            QString::fromStdString(d.dice), choiceWords(d, d.chosen),
+                            d.loss() > 1e-9 ? choiceWords(d, d.best) : QString("="),
+                            d.loss() > 1e-9 ? number(d.loss(), 2) : QString()};
+    for (int c = 0; c < cells.size(); ++c) {
+      auto* item = new QTableWidgetItem(cells[c]);
+      if (d.loss() >= 1) item->setForeground(QColor(170, 0, 0));
+      table_->setItem(r, c, item);
+    }
+    *expected << QPointF(r + 1, d.chosenValue);
+  }
+  table_->resizeColumnsToContents();
+  chart_->removeAllSeries();
+  for (QAbstractAxis* a : chart_->axes()) chart_->removeAxis(a), delete a;
+  chart_->addSeries(expected);
+  auto* x = new QValueAxis;
+  x->setLabelFormat("%d");
+  x->setTitleText("Decisione");
+  x->setRange(0, std::max<int>(1, review_.decisions.size()));
+  auto* y = new QValueAxis;
+  y->setLabelFormat("%d");
+  chart_->addAxis(x, Qt::AlignBottom);
+  chart_->addAxis(y, Qt::AlignLeft);
+  expected->attachAxis(x);
+  expected->attachAxis(y);
+}

@@ -1,0 +1,44 @@
+#include "desktop/history_link.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <cstdio>
+
+#include "flow/game_window.h"
+
+QString HistoryLink::moduleFolder;
+
+HistoryLink::HistoryLink(QMainWindow& window, GameWindow& game)
+    : QObject(&window), window_(window), game_(game) {
+  game.setTurnLog(&recorder_);
+  recorder_.changed = [this](const history::Game& g) {
+    if (HistoryModule* m = module()) m->keep(g);
+  };
+  menu_ = window.menuBar()->addMenu("Storia");
+  menu_->addAction("Statistiche", QKeySequence(Qt::Key_F2), this, [this] {
+    if (HistoryModule* m = module()) m->showStatistics(&window_);
+  });
+  menu_->addAction("Analisi della partita", QKeySequence(Qt::Key_F3), this, [this] {
+    if (HistoryModule* m = module()) m->showLastReview(&window_);
+  });
+  menu_->addAction("Esporta in CSV...", this, [this] {
+    if (HistoryModule* m = module()) m->exportCsv(&window_);
+  });
+}
+
+HistoryLink::~HistoryLink() { game_.setTurnLog(nullptr); }
+
+HistoryModule* HistoryLink::module() {
+  if (std::exchange(tried_, true)) return module_.get();
+  const QString folder =
+      moduleFolder.isEmpty() ? QCoreApplication::applicationDirPath() : moduleFolder;
+  QLibrary library(folder + "/" + kHistoryModule);
+  if (auto make = reinterpret_cast<MakeHistory>(library.resolve(kMakeHistory)))
+    module_.reset(make(QDir::current().absoluteFilePath(kHistoryFile)));
+  else
+    std::fprintf(stderr, "PENTARO keeps no history: %s\n", qPrintable(library.errorString()));
+  return module_.get();
+}
