@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "advisor/advice.h"
+#include "advisor/perfect_play.h"
+#include "advisor/review.h"
 #include "advisor/strategy.h"
 #include "game_fixture.h"
 
@@ -260,6 +262,40 @@ TEST_F(AdvisorTest, AGamePlayedAsAdvised) {
   EXPECT_TRUE(g.board.GameOver2.visible());
   EXPECT_EQ(std::to_string(static_cast<long>(lastExpected)), g.board.TOTALE.caption());
   EXPECT_DOUBLE_EQ(lastExpected, std::stod(g.board.TOTALE.caption()));
+}
+
+}  // namespace
+
+namespace {
+
+// Every box but "Chance" used (no dice kept for them), then a last turn of
+// two throws: 1 1 6 6 6 keeping 1 1, then 1 1 2 3 4 and stopping. A die
+// worth keeping with one throw left shows 4 or more (a throw expects 3.5);
+// with two left, 5 or more (a throw then expects 4.25).
+TEST(AdvisorReview, LossesOfHandMadeDecisions) {
+  history::Game g;
+  g.players.resize(1);
+  for (int box = 0; box < kCategories - 1; ++box) g.turns.push_back({0, box + 1, {}, box, 0});
+  g.turns.push_back({0, 13, {{"11666", ""}, {"11234", "11"}}, 12, 11});
+  const advisor::Review r = advisor::reviewGame(table(), g, 0);
+  ASSERT_EQ(r.decisions.size(), 3u);
+  EXPECT_EQ(r.decisions[0].best, "666");
+  EXPECT_NEAR(r.decisions[0].loss(), (18 + 2 * 4.25) - (2 + 3 * 4.25), 1e-9);
+  EXPECT_EQ(r.decisions[1].chosen, "11234");  // stopped
+  EXPECT_NEAR(r.decisions[1].loss(), (4 + 4 * 3.5) - 11, 1e-9);
+  EXPECT_NEAR(r.decisions[2].loss(), 0, 1e-9);  // "Chance", the only box
+  EXPECT_NEAR(r.decisions[2].chosenValue, 11, 1e-9);
+  EXPECT_NEAR(r.lost, 11.75 + 7, 1e-9);
+  EXPECT_DOUBLE_EQ(r.precision, 1 / 3.0);
+}
+
+// Followed forward, perfect play's boxes add up to what it expects from the start.
+TEST(AdvisorReview, PerfectPlayBoxesAddUpToItsExpectedScore) {
+  const auto means = advisor::perfectPlayMeans(table());
+  double sum = 0;
+  for (double m : means) sum += m;
+  EXPECT_NEAR(sum, table().future({}), 1e-6);
+  EXPECT_GT(means[kCategories], 20);  // the bonus is won more often than not
 }
 
 }  // namespace

@@ -247,6 +247,8 @@ TEST_F(KeysTest, MenusNameTheirKeys) {
       {"Consiglio", QKeySequence(Qt::Key_H)},
       {"Regole del gioco", QKeySequence(Qt::Key_F1)},
       {"Informazioni su PENTARO", QKeySequence()},
+      {"Statistiche", QKeySequence(Qt::Key_F2)},
+      {"Analisi della partita", QKeySequence(Qt::Key_F3)},
   };
   for (const Item& i : items) {
     QAction* a = menuAction(i.caption);
@@ -254,8 +256,9 @@ TEST_F(KeysTest, MenusNameTheirKeys) {
     EXPECT_EQ(a->shortcut(), i.keys) << i.caption;
   }
   const QList<QAction*> menus = app->window.menuBar()->actions();
-  ASSERT_GE(menus.size(), 2);
-  EXPECT_EQ(menus[1]->text(), "Aiuto");
+  ASSERT_GE(menus.size(), 3);
+  EXPECT_EQ(menus[1]->text(), "Storia");
+  EXPECT_EQ(menus[2]->text(), "Aiuto");
 
   press(Qt::Key_F1);
   RulesWindow* rules = app->window.aids().rules();
