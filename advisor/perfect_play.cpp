@@ -1,7 +1,7 @@
 #include "advisor/perfect_play.h"
 
 #include <algorithm>
-#include <map>
+#include <vector>
 
 #include "advisor/strategy.h"
 
@@ -27,44 +27,47 @@ void throwRest(Mass& mass) {
 // moves it: each hand of each throw is played as the strategy says.
 std::array<double, kCategories + 1> perfectPlayMeans(const Strategy& strategy) {
   const DiceSets& sets = DiceSets::get();
+  constexpr int kUppers = kBonusThreshold + 1;
   std::array<double, kCategories + 1> means{};
-  // By sheet (used boxes, upper total up to the line): its chance. A sheet
-  // only grows, so the map's order is the order of play.
-  std::map<std::pair<unsigned, int>, double> sheets{{{0u, 0}, 1.0}};
-  while (!sheets.empty()) {
-    const auto [key, chance] = *sheets.begin();
-    sheets.erase(sheets.begin());
-    if (key.first == kFullSheet) continue;
-    const Sheet sheet{key.first, key.second};
-    const TurnValues turn(strategy, sheet);
-    Mass mass{};
-    for (int h = DiceSets::kFirstHand; h < DiceSets::kCount; ++h) mass[h] = sets.chance(h);
-    Mass done{};  // hands the player stops on
-    for (int throwsLeft = 2; throwsLeft >= 1; --throwsLeft) {
-      Mass next{};
+  // The chance of each sheet, by used boxes and upper total up to the line.
+  // A sheet only grows, so counting the used boxes up follows the play.
+  std::vector<double> sheets(std::size_t{kFullSheet} * kUppers, 0.0);
+  sheets[0] = 1;
+  for (unsigned used = 0; used < kFullSheet; ++used)
+    for (int upper = 0; upper < kUppers; ++upper) {
+      const double chance = sheets[used * kUppers + upper];
+      if (chance == 0) continue;
+      const TurnValues turn(strategy, {used, upper});
+      Mass mass{};
+      for (int h = DiceSets::kFirstHand; h < DiceSets::kCount; ++h) mass[h] = sets.chance(h);
+      Mass done{};  // hands the player stops on
+      for (int throwsLeft = 2; throwsLeft >= 1; --throwsLeft) {
+        Mass next{};
+        const auto keeps = turn.bestKeeps(throwsLeft);
+        for (int h = DiceSets::kFirstHand; h < DiceSets::kCount; ++h) {
+          if (mass[h] == 0) continue;
+          const int kept = keeps[h - DiceSets::kFirstHand];
+          (kept == h ? done[h] : next[kept]) += mass[h];
+        }
+        throwRest(next);
+        mass = next;
+      }
       for (int h = DiceSets::kFirstHand; h < DiceSets::kCount; ++h) {
-        if (mass[h] == 0) continue;
-        const KeepChoice keep = turn.bestKeep(sets.counts(h), throwsLeft);
-        (keep.stop ? done[h] : next[sets.index(keep.keep)]) += mass[h];
+        const double p = chance * (mass[h] + done[h]);
+        if (p == 0) continue;
+        const int box = turn.bestBox(sets.counts(h)).box;
+        const int points = sets.value(h, box);
+        means[box] += p * points;
+        int after = upper;
+        if (box < kUpperCategories) {
+          after = std::min(upper + points, kBonusThreshold);
+          if (upper < kBonusThreshold && after >= kBonusThreshold)
+            means[kCategories] += p * kBonusPoints;
+        }
+        const unsigned usedAfter = used | (1u << box);
+        if (usedAfter != kFullSheet) sheets[usedAfter * kUppers + after] += p;
       }
-      throwRest(next);
-      mass = next;
     }
-    for (int h = DiceSets::kFirstHand; h < DiceSets::kCount; ++h) {
-      const double p = chance * (mass[h] + done[h]);
-      if (p == 0) continue;
-      const int box = turn.bestBox(sets.counts(h)).box;
-      const int points = sets.value(h, box);
-      means[box] += p * points;
-      int upper = sheet.upper;
-      if (box < kUpperCategories) {
-        upper = std::min(upper + points, kBonusThreshold);
-        if (sheet.upper < kBonusThreshold && upper >= kBonusThreshold)
-          means[kCategories] += p * kBonusPoints;
-      }
-      sheets[{sheet.used | (1u << box), upper}] += p;
-    }
-  }
   return means;
 }
 

@@ -171,6 +171,22 @@ double TurnValues::keepValue(const Counts& kept, int throwsLeft) const {
   return keep_[throwsLeft - 1][set];
 }
 
+std::array<int, DiceSets::kHands> TurnValues::bestKeeps(int throwsLeft) const {
+  const DiceSets& sets = DiceSets::get();
+  const auto& keep = keep_[throwsLeft - 1];
+  std::array<double, DiceSets::kCount> best{};
+  std::array<int, DiceSets::kCount> arg{};
+  for (int s = 0; s < DiceSets::kCount; ++s) {
+    best[s] = keep[s];
+    arg[s] = s;
+    for (int less : sets.fewer(s))
+      if (best[less] > best[s]) best[s] = best[less], arg[s] = arg[less];
+  }
+  std::array<int, DiceSets::kHands> keeps{};
+  std::copy(arg.begin() + DiceSets::kFirstHand, arg.end(), keeps.begin());
+  return keeps;
+}
+
 double TurnValues::boxValue(const Counts& dice, int box) const {
   return enter(DiceSets::get().index(dice), box);
 }

@@ -62,6 +62,10 @@ class TurnValues {
   // and entering `dice` in a free `box`.
   double keepValue(const Counts& kept, int throwsLeft) const;
   double boxValue(const Counts& dice, int box) const;
+  // For every hand (by its place among the hands), the set bestKeep would
+  // keep, or one as good; the hand itself for stopping. All at once, for
+  // following perfect play forward.
+  std::array<int, DiceSets::kHands> bestKeeps(int throwsLeft) const;
 
  private:
   friend class Strategy;

@@ -83,28 +83,29 @@ bool HistoryStore::open() {
   // A file another program holds is given a moment, no more.
   db.setConnectOptions(QString("QSQLITE_BUSY_TIMEOUT=50") +
                        (trial_.readOnly ? ";QSQLITE_OPEN_READONLY" : ""));
-  if (!db.open()) return false;
+  if (!db.open()) return failed(db.lastError());
   opened_ = true;
   QSqlQuery q(db);
   // The journal beside the file keeps every committed turn through a crash.
-  if (!q.exec("PRAGMA journal_mode=WAL") || !q.next()) return false;
-  if (q.value(0).toString() != "wal") return false;
-  if (!q.exec("PRAGMA synchronous=NORMAL")) return false;
+  if (!q.exec("PRAGMA journal_mode=WAL") || !q.next()) return failed(q.lastError());
+  if (q.value(0).toString() != "wal") return failed(q.lastError());
+  if (!q.exec("PRAGMA synchronous=NORMAL")) return failed(q.lastError());
   if (trial_.maxPages > 0 &&
       !q.exec(QStringLiteral("PRAGMA max_page_count=%1").arg(trial_.maxPages)))
-    return false;
+    return failed(q.lastError());
   return migrate();
 }
 
 bool HistoryStore::migrate() {
   QSqlDatabase db = QSqlDatabase::database(connection_, false);
   QSqlQuery q(db);
-  if (!q.exec("CREATE TABLE IF NOT EXISTS schema_version(version INTEGER NOT NULL)")) return false;
-  if (!q.exec("SELECT version FROM schema_version")) return false;
+  if (!q.exec("CREATE TABLE IF NOT EXISTS schema_version(version INTEGER NOT NULL)"))
+    return failed(q.lastError());
+  if (!q.exec("SELECT version FROM schema_version")) return failed(q.lastError());
   const int version = q.next() ? q.value(0).toInt() : 0;
   q.finish();
   if (version > kSchemaVersion) return false;  // written by a newer game: leave it be
-  if (!db.transaction()) return false;
+  if (!db.transaction()) return failed(db.lastError());
   bool ok = true;
   for (int v = version; ok && v < kSchemaVersion; ++v) ok = runAll(q, kMigrations[v]);
   if (version < kSchemaVersion)
@@ -112,14 +113,19 @@ bool HistoryStore::migrate() {
          q.exec(QStringLiteral("INSERT INTO schema_version VALUES(%1)").arg(kSchemaVersion));
   // Games a crash cut short were abandoned.
   ok = ok && q.exec("UPDATE games SET outcome = 'interrotta' WHERE outcome = 'in corso'");
-  if (ok) return db.commit();
+  if (ok && db.commit()) return true;
+  failed(q.lastError().isValid() ? q.lastError() : db.lastError());
   db.rollback();
   return false;
 }
 
+bool HistoryStore::failed(const QSqlError& error) {
+  error_ = error;
+  return false;
+}
+
 QString HistoryStore::fault(const QString& what) const {
-  const QSqlDatabase db = QSqlDatabase::database(connection_, false);
-  QSqlError e = db.lastError();
+  const QSqlError& e = error_;
   const int code = e.nativeErrorCode().toInt() & 0xff;
   QString why;
   switch (code) {
@@ -195,7 +201,7 @@ bool HistoryStore::write(const history::Game& game) {
     id_ = 0;
     turnsWritten_ = 0;
   }
-  if (!db.transaction()) return false;
+  if (!db.transaction()) return failed(db.lastError());
   QSqlQuery q(db);
   bool ok = true;
   // Seat 1 or 2, 0 for a draw.
@@ -257,9 +263,8 @@ bool HistoryStore::write(const history::Game& game) {
     turnsWritten_ = game.turns.size();
     return true;
   }
-  const QSqlError failed = q.lastError().isValid() ? q.lastError() : db.lastError();
+  failed(q.lastError().isValid() ? q.lastError() : db.lastError());
   db.rollback();
-  Q_UNUSED(failed);
   return false;
 }
 
@@ -324,6 +329,7 @@ std::vector<history::Game> HistoryStore::games(bool withTurns, std::int64_t only
     all[found->second].turns.push_back(std::move(t));
   }
   if (!ok) {
+    failed(q.lastError());
     // An unreadable history is set aside like an unwritable one.
     if (!setAside(fault("leggere"))) off_ = true;
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 #include <map>
@@ -57,6 +58,7 @@ class HistoryStore {
   // Moves the file aside and says why; true when a new one is ready.
   bool setAside(const QString& why);
   QString fault(const QString& what) const;
+  bool failed(const QSqlError& error);  // keeps it for fault(); false
 
   QString path_;
   QString connection_;
@@ -64,6 +66,7 @@ class HistoryStore {
   bool opened_ = false;
   bool off_ = false;
   QStringList notices_;
+  QSqlError error_;  // the last that went wrong
   // The game of this run last written: its serial, id and turns written.
   int serial_ = 0;
   std::int64_t id_ = 0;

@@ -271,7 +271,8 @@ namespace {
 // Every box but "Chance" used (no dice kept for them), then a last turn of
 // two throws: 1 1 6 6 6 keeping 1 1, then 1 1 2 3 4 and stopping. A die
 // worth keeping with one throw left shows 4 or more (a throw expects 3.5);
-// with two left, 5 or more (a throw then expects 4.25).
+// with two left, 5 or more (a throw then expects 4.25). The ones kept can
+// still be thrown at the last throw: they are worth 3.5 each.
 TEST(AdvisorReview, LossesOfHandMadeDecisions) {
   history::Game g;
   g.players.resize(1);
@@ -280,12 +281,12 @@ TEST(AdvisorReview, LossesOfHandMadeDecisions) {
   const advisor::Review r = advisor::reviewGame(table(), g, 0);
   ASSERT_EQ(r.decisions.size(), 3u);
   EXPECT_EQ(r.decisions[0].best, "666");
-  EXPECT_NEAR(r.decisions[0].loss(), (18 + 2 * 4.25) - (2 + 3 * 4.25), 1e-9);
+  EXPECT_NEAR(r.decisions[0].loss(), (18 + 2 * 4.25) - (2 * 3.5 + 3 * 4.25), 1e-9);
   EXPECT_EQ(r.decisions[1].chosen, "11234");  // stopped
   EXPECT_NEAR(r.decisions[1].loss(), (4 + 4 * 3.5) - 11, 1e-9);
   EXPECT_NEAR(r.decisions[2].loss(), 0, 1e-9);  // "Chance", the only box
   EXPECT_NEAR(r.decisions[2].chosenValue, 11, 1e-9);
-  EXPECT_NEAR(r.lost, 11.75 + 7, 1e-9);
+  EXPECT_NEAR(r.lost, 6.75 + 7, 1e-9);
   EXPECT_DOUBLE_EQ(r.precision, 1 / 3.0);
 }
 
