@@ -1,16 +1,20 @@
 #include "flow/game_window.h"
 #include "media/complement.h"
 #include "media/files.h"
+#include "media/picture_chunks.h"
 #include "media/stop_messages.h"
 
 // Decodes one die picture from the data folder and shows it in the element
-// chosen by Destinazione. A missing or damaged file ends the game.
+// chosen by Destinazione. A missing or damaged file ends the game, and so
+// does a picture that claims more than it holds.
 void GameWindow::Decrypt(int pos, const std::string& file) {
   const std::string temp = dataPath("MC00000.ICO");
   removeFile(temp);
   const auto coded = readFileBytes(dataPath(file));
-  const std::string decoded = coded ? complement(*coded) : std::string();
-  if (!coded || !writeFileBytes(temp, decoded)) platform_.fatal(kStopTitle, kDataMessage);
+  if (!coded) platform_.fatal(kStopTitle, kDataMessage);
+  const std::string decoded = complement(*coded);
+  if (!pngChunksFitFile(decoded) || !writeFileBytes(temp, decoded))
+    platform_.fatal(kStopTitle, kDataMessage);
 
   PictureBox* target = nullptr;
   if (Destinazione == destinazione::kMiniature) target = &board.mini[pos];

@@ -33,14 +33,37 @@ bool syncFolderOf(const std::string& path) {
   return synced;
 }
 
+// A regular file of a sane size, opened for reading; -1 for anything else.
+int openDataFile(const std::string& path) {
+  const int fd = openRegular(path, O_RDONLY);
+  struct stat info {};
+  if (fd >= 0 && (::fstat(fd, &info) != 0 || info.st_size < 0 ||
+                  static_cast<std::size_t>(info.st_size) > kLargestDataFile)) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 }  // namespace
 
+bool isDataFile(const std::string& path) {
+  const int fd = openDataFile(path);
+  if (fd >= 0) ::close(fd);
+  return fd >= 0;
+}
+
 std::optional<std::string> readFileBytes(const std::string& path) {
-  const int fd = openRegular(path, O_RDONLY);
+  const int fd = openDataFile(path);
   if (fd < 0) return std::nullopt;
   std::string bytes;
   char buffer[1 << 14];
   for (;;) {
+    // A file that grows while it is read is no more trusted than a large one.
+    if (bytes.size() > kLargestDataFile) {
+      ::close(fd);
+      return std::nullopt;
+    }
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {

@@ -1,11 +1,21 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
-// Whole files as raw bytes. Only regular files are read or written: a
-// folder, a pipe or a device in a file's place is a failure like a missing
-// file, never a hang or an exception.
+// The largest data file the game reads: a record is 226 bytes, a die picture
+// a few KiB, a sound under a MiB. Anything larger is a damaged file, not
+// something to load into memory.
+inline constexpr std::size_t kLargestDataFile = std::size_t{4} << 20;
+
+// True when path is a regular file of at most kLargestDataFile bytes, the
+// only kind of data file the game reads. A folder, a pipe, a device or a
+// huge file in a file's place is a failure like a missing file, never a
+// hang or an exception. Every reader of a data file asks this first, the
+// sound player's included.
+bool isDataFile(const std::string& path);
+// A whole data file as raw bytes, under the rule of isDataFile.
 std::optional<std::string> readFileBytes(const std::string& path);
 // Writes and flushes; false when anything failed. durable also forces the
 // bytes to the disk before returning.

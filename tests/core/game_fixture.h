@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -19,8 +20,10 @@ class GameTest : public ::testing::Test {
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     // The process id keeps runs from several checkouts on one machine apart.
-    folder = base() / ("pentaro-" + std::to_string(getpid()) + "-" + info->test_suite_name() +
-                       "-" + info->name());
+    // Parameterised names hold a "/", which must not make nested folders.
+    std::string name = std::string(info->test_suite_name()) + "-" + info->name();
+    std::replace(name.begin(), name.end(), '/', '-');
+    folder = base() / ("pentaro-" + std::to_string(getpid()) + "-" + name);
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder / "Dati");
     for (const char* rotation : {"000", "030", "060", "090", "120", "150"})

@@ -3,8 +3,10 @@
 // any other way than with its own message.
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "game_fixture.h"
+#include "media/picture_chunks.h"
 #include "media/player_name.h"
 
 namespace {
@@ -107,17 +109,24 @@ TEST_F(GameTest, ControlsInARecordNameCannotBreakTheLine) {
   EXPECT_EQ(g.board.PuntiRecord.caption(), "250");
 }
 
-// A folder or a pipe where a data file should be stops the game with the
-// file's own message: at start-up, and at the first throw for the tilted
-// die pictures. Nothing hangs, nothing throws past the game.
-class UnreadableFile : public GameTest, public ::testing::WithParamInterface<bool> {
+// A folder, a pipe or a huge (sparse) file where a data file should be stops
+// the game with the file's own message: at start-up, and at the first throw
+// for the tilted die pictures. Nothing hangs, nothing is read into memory,
+// nothing throws past the game.
+enum class InTheWay { kFolder, kPipe, kHugeFile };
+
+class UnreadableFile : public GameTest, public ::testing::WithParamInterface<InTheWay> {
  protected:
   void block(const std::string& file) {
     std::filesystem::remove(data(file));
-    if (GetParam())
+    if (GetParam() == InTheWay::kFolder)
       std::filesystem::create_directory(data(file));
-    else
+    else if (GetParam() == InTheWay::kPipe)
       ASSERT_EQ(::mkfifo(data(file).c_str(), 0644), 0);
+    else {
+      ASSERT_TRUE(writeFileBytes(data(file), ""));
+      ASSERT_EQ(::truncate(data(file).c_str(), off_t{4} << 30), 0);
+    }
   }
   std::string stopMessage(const std::function<void()>& step) {
     try {
@@ -152,17 +161,70 @@ TEST_P(UnreadableFile, TiltedDieStopsTheFirstThrow) {
 TEST_P(UnreadableFile, TemporaryFileInTheWayStopsTheRecordWrite) {
   GameWindow& g = open();
   block("MCRC01.RCX");
-  if (GetParam()) std::filesystem::create_directory(data("MCRC01.RCX/inner"));
+  const bool folder = GetParam() == InTheWay::kFolder;
+  if (folder) std::filesystem::create_directory(data("MCRC01.RCX/inner"));
   g.board.NomeRecord.setCaption("NUOVO");
   g.board.PuntiRecord.setCaption("300");
   g.ModoRecord = modoRecord::kStore;
-  // A pipe is deleted like any leftover; a folder cannot be, and stops.
+  // A pipe or a file is deleted like any leftover; a folder cannot be, and stops.
   EXPECT_EQ(stopMessage([&] { g.RECORDFile(); }),
-            GetParam() ? "FILE RECORD DANNEGGIATO O NON TROVATO!!!" : "no stop");
+            folder ? "FILE RECORD DANNEGGIATO O NON TROVATO!!!" : "no stop");
 }
 
-INSTANTIATE_TEST_SUITE_P(FolderOrPipe, UnreadableFile, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Folder" : "Pipe"; });
+std::string inTheWayName(const ::testing::TestParamInfo<InTheWay>& info) {
+  const char* names[] = {"Folder", "Pipe", "HugeFile"};
+  return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(InTheWay, UnreadableFile,
+                         ::testing::Values(InTheWay::kFolder, InTheWay::kPipe, InTheWay::kHugeFile),
+                         inTheWayName);
+
+// The largest data file the game reads, and one byte more.
+TEST_F(GameTest, DataFilesAreReadUpToTheirSaneSize) {
+  const std::string file = data("fx01.wav");
+  ASSERT_TRUE(writeFileBytes(file, std::string(kLargestDataFile, 'x')));
+  EXPECT_TRUE(isDataFile(file));
+  EXPECT_EQ(readFileBytes(file)->size(), kLargestDataFile);
+  ASSERT_TRUE(writeFileBytes(file, std::string(kLargestDataFile + 1, 'x')));
+  EXPECT_FALSE(isDataFile(file));
+  EXPECT_FALSE(readFileBytes(file));
+}
+
+// A die picture of a few hundred bytes whose text claims 1.7 GB would have
+// the picture loader set that aside: it is a damaged file before it is
+// loaded. Chunks that fit, other formats and trailing bytes are the
+// loader's business.
+TEST(PictureChunks, ClaimingMoreThanTheFileHoldsIsDamaged) {
+  const std::string signature("\x89PNG\r\n\x1A\n", 8);
+  const auto chunk = [](std::string type, std::string body, std::uint32_t length) {
+    std::string bytes;
+    for (int shift = 24; shift >= 0; shift -= 8) bytes += char(length >> shift & 0xFF);
+    return bytes + type + body + "CRC!";
+  };
+  const std::string header = signature + chunk("IHDR", std::string(13, '\1'), 13);
+  const std::string text = chunk("tEXt", "Comment", 7);
+  const std::string end = chunk("IEND", "", 0);
+  const struct {
+    std::string picture;
+    bool fits;
+  } cases[] = {
+      {header + text + end, true},
+      {header + text + end + "trailing", true},
+      {header + text, true},  // cut short: the loader's
+      {header + chunk("tEXt", "Comment", 1'700'000'000) + end, false},
+      {header + chunk("tEXt", "Comment", 8) + end, false},  // its checksum missing
+      {header + chunk("tEXt", "Comment", 0xFFFFFFFF), false},
+      {"BM" + std::string(100, '\xFF'), true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(pngChunksFitFile(c.picture), c.fits) << c.picture.size();
+}
+
+TEST_F(GameTest, PictureClaimingMoreThanItHoldsStopsTheStart) {
+  const std::string bomb("\x89PNG\r\n\x1A\n\x65\x53\xF1\x00tEXtComment", 23);
+  writeFileBytes(data("MC00002.EMX"), complement(bomb));
+  EXPECT_THROW(open(), FatalExit);
+}
 
 TEST_F(GameTest, UnreadableRecordStopsTheStart) {
   if (::geteuid() == 0) GTEST_SKIP() << "the superuser reads every file";
