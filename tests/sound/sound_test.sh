@@ -131,4 +131,10 @@ near "$rattle_pitch" "$fx02_pitch" || fail "the throw does not start with the ra
 near "$knock_pitch" "$fx01_pitch" || fail "the throw does not end with the tray's knock"
 awk -v a="$throw_start" -v b="$throw_end" 'BEGIN { exit !(b - a >= 1.0) }' ||
   fail "the throw's sound is too short for its nine rattles"
+# --- a pipe in a sound's place: that sound is silent, and the game ends ---
+rm "$work/game/Dati/fx08.wav"
+mkfifo "$work/game/Dati/fx08.wav"
+status=0
+timeout 30 "$player" "$work/game" "$module_dir" 2> /dev/null || status=$?
+[ "$status" = 0 ] || fail "a pipe in place of a sound: status $status (124: it hung)"
 echo "PASSED"
