@@ -33,12 +33,12 @@ namespace {
 // Die pictures are made at twice their size.
 constexpr qreal kDieScale = 2.0;
 // A die picture is about a hundred pixels a side. A file that claims
-// millions is no die picture: it would only cost memory, and Qt's smooth
+// thousands is no die picture: it would only cost memory, and Qt's smooth
 // scaler reads past the end of absurdly wide images.
-constexpr int kLargestPictureSide = 4096;
+constexpr int kLargestPictureSide = 1024;
 
 QImage readSaneImage(QImageReader& reader) {
-  reader.setAllocationLimit(64);  // MiB; far above any real die picture
+  reader.setAllocationLimit(8);  // MiB; a 1024 x 1024 picture takes 4
   const auto tooLarge = [](QSize size) {
     return size.width() > kLargestPictureSide || size.height() > kLargestPictureSide;
   };
