@@ -11,8 +11,12 @@
 
 namespace {
 
-// The terms the game is given under: no licence has been granted so far.
-const char kLicence[] = QT_TRANSLATE_NOOP("RulesWindow", "tutti i diritti riservati");
+// The terms the game is given under (the file LICENSE holds the text).
+const char kLicence[] = QT_TRANSLATE_NOOP(
+    "RulesWindow",
+    "GNU General Public License, versione 3 o successiva (GPL-3.0-or-later). "
+    "PENTARO \xC3\xA8 software libero: pu\xC3\xB2 essere ridistribuito e modificato "
+    "secondo i termini di questa licenza. \xC3\x88 distribuito SENZA ALCUNA GARANZIA.");
 
 QString shown(const std::string& text) { return language::shown(text).toHtmlEscaped(); }
 
@@ -55,6 +59,7 @@ QString RulesWindow::rulesHtml(const Board& b) {
   const char* keys[][2] = {
       {"Ctrl+N", QT_TRANSLATE_NOOP("RulesWindow", "Inizia")},
       {"Ctrl+1 / Ctrl+2", QT_TRANSLATE_NOOP("RulesWindow", "1 Giocatore / 2 Giocatori")},
+      {"Ctrl+I", QT_TRANSLATE_NOOP("RulesWindow", "Interrompi")},
       {QT_TRANSLATE_NOOP("RulesWindow", "Spazio"),
        QT_TRANSLATE_NOOP("RulesWindow", "il tiro (1&deg; TIRO, 2&deg; TIRO, 3&deg; TIRO)")},
       {"1 &ndash; 5",

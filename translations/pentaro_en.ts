@@ -317,8 +317,12 @@ If that does not help, install the program again!</translation>
 <context>
     <name>RulesWindow</name>
     <message>
-        <source>tutti i diritti riservati</source>
-        <translation>all rights reserved</translation>
+        <source>GNU General Public License, versione 3 o successiva (GPL-3.0-or-later). PENTARO è software libero: può essere ridistribuito e modificato secondo i termini di questa licenza. È distribuito SENZA ALCUNA GARANZIA.</source>
+        <translation>GNU General Public License, version 3 or later (GPL-3.0-or-later). PENTARO is free software: you can redistribute it and modify it under the terms of this licence. It comes WITH NO WARRANTY.</translation>
+    </message>
+    <message>
+        <source>Interrompi</source>
+        <translation>Abandon</translation>
     </message>
     <message>
         <source> (con almeno tre dadi uguali)</source>

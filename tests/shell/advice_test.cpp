@@ -153,7 +153,7 @@ TEST_F(AdviceTest, RulesAndCreditsSayWhatTheBoardSays) {
     EXPECT_TRUE(rules.contains(word)) << word;
 
   const QString about = aboutText();
-  for (const char* word : {"PENTARO", "Versione", "Licenza", "creati dal programma stesso"})
+  for (const char* word : {"PENTARO", "Versione", "GPL-3.0-or-later", "creati dal programma stesso"})
     EXPECT_TRUE(about.contains(word)) << word;
 }
 
