@@ -16,14 +16,15 @@ same_file() {  # FILE1 FILE2 WHAT
 
 # The installed tree under PREFIX, as a menu, a software centre and man find it.
 check_installed_tree() {  # PREFIX
-  local prefix=$1 app=org.example.pentaro
+  local prefix=$1 app=io.github.pentaro.Pentaro
   [ -x "$prefix/games/pentaro" ] || fail "no launcher in games/"
-  [ -x "$prefix/lib/pentaro/pentaro" ] || fail "no game in lib/pentaro/"
+  [ -x "$prefix/lib/games/pentaro/pentaro" ] || fail "no game in lib/games/pentaro/"
   local data=$prefix/share/pentaro/Dati
   [ "$(ls "$data"/*.EMX | wc -l)" = 36 ] || fail "not 36 die pictures in $data"
   [ "$(ls "$data"/fx*.wav | wc -l)" = 11 ] || fail "not 11 sounds in $data"
   [ -s "$data/MCRC00.RCX" ] || fail "no first record in $data"
   [ -s "$data/data.sha256" ] || fail "no fingerprint of the pictures and sounds"
+  grep -q "GPL-3.0-or-later" "$prefix/share/doc/pentaro/copyright" || fail "no copyright file"
   [ "$(ls "$data" | wc -l)" = 49 ] || fail "unexpected files in $data: $(ls "$data")"
 
   local entry=$prefix/share/applications/$app.desktop
@@ -40,9 +41,9 @@ check_installed_tree() {  # PREFIX
       grep -q "PNG image data, $size x $size, 8-bit/color RGBA" || fail "no $size pixel icon"
   done
 
-  local page=$prefix/share/man/man6/pentaro.6
+  local page=$prefix/share/man/man6/pentaro.6.gz
   [ -s "$page" ] || fail "no manual page"
   local warnings
-  warnings=$(groff -t -man -ww -z "$page" 2>&1)
+  warnings=$(zcat "$page" | groff -t -man -ww -z 2>&1)
   [ -z "$warnings" ] || fail "manual page: $warnings"
 }

@@ -5,5 +5,5 @@ source "$(dirname "$0")/checks.sh"
 cmake --install "$1" --prefix "$scratch/prefix" > /dev/null
 check_installed_tree "$scratch/prefix"
 grep -qx "Exec=$scratch/prefix/games/pentaro" \
-  "$scratch/prefix/share/applications/org.example.pentaro.desktop" ||
+  "$scratch/prefix/share/applications/io.github.pentaro.Pentaro.desktop" ||
   fail "menu entry does not start the installed launcher"

@@ -29,5 +29,5 @@ dpkg-deb -x "$deb" "$scratch/root"
 check_installed_tree "$scratch/root/usr"
 # As a software centre sees it: the description with its menu entry and icons.
 appstreamcli validate-tree --pedantic --no-net "$scratch/root" || fail "installed tree not valid"
-grep -qx 'Exec=/usr/games/pentaro' "$scratch/root/usr/share/applications/org.example.pentaro.desktop" ||
+grep -qx 'Exec=/usr/games/pentaro' "$scratch/root/usr/share/applications/io.github.pentaro.Pentaro.desktop" ||
   fail "menu entry does not start /usr/games/pentaro"
