@@ -31,7 +31,7 @@ start() {  # LAUNCHER [VAR=VALUE...]: started from an unrelated folder
 cmake --install "$build" --prefix "$scratch/first-place" > /dev/null
 mv "$scratch/first-place" "$scratch/prefix"
 installed=$scratch/prefix/share/pentaro/Dati
-stand_in_game "$scratch/prefix/lib/pentaro/pentaro"
+stand_in_game "$scratch/prefix/lib/games/pentaro/pentaro"
 mkdir -p "$scratch/bin"
 ln -s "$scratch/prefix/games/pentaro" "$scratch/bin/pentaro"
 
@@ -69,6 +69,37 @@ rm "$folder/Dati/MC00001.EMX"
 start "$scratch/bin/pentaro"
 same_file "$installed/MC00001.EMX" "$folder/Dati/MC00001.EMX" "lost picture not restored"
 [ "$(cat "$folder/Dati/MCRC00.RCX")" = "a record played" ] || fail "record replaced by repair"
+
+# A link in the player's folder is replaced, never written through.
+echo "the player's own file" > "$scratch/own"
+ln -sf "$scratch/own" "$folder/Dati/fx04.wav"
+echo "another fingerprint" > "$installed/data.sha256"
+start "$scratch/bin/pentaro"
+[ "$(cat "$scratch/own")" = "the player's own file" ] || fail "written through a link"
+same_file "$installed/fx04.wav" "$folder/Dati/fx04.wav" "link not replaced by the sound"
+
+# Every failure is shown in a box (here a stand-in zenity notes its text),
+# and the game does not start.
+mkdir -p "$scratch/notifier"
+cat > "$scratch/notifier/zenity" <<'BOX'
+#!/bin/sh
+for a; do case $a in --text=*) printf '%s\n' "${a#--text=}" >> "$BOXES" ;; esac; done
+BOX
+chmod +x "$scratch/notifier/zenity"
+export BOXES=$scratch/boxes
+touch "$scratch/plain-file"
+while IFS='|' read -r setting said; do
+  rm -f "$BOXES" "$STARTED_IN"
+  status=0
+  (cd / && env PATH="$scratch/notifier:$PATH" "$setting" "$scratch/bin/pentaro") 2> /dev/null ||
+    status=$?
+  [ "$status" = 1 ] && [ ! -e "$STARTED_IN" ] || fail "$setting: status $status, or started"
+  [[ $(cat "$BOXES" 2> /dev/null) == *"$said"* ]] || fail "$setting: the box said $(cat "$BOXES")"
+done <<CASES
+HOME=|HOME () non è un percorso assoluto
+HOME=relative/home|HOME (relative/home) non è un percorso assoluto
+XDG_DATA_HOME=$scratch/plain-file|impossibile creare $scratch/plain-file/pentaro/Dati
+CASES
 
 # XDG_DATA_HOME names the folder when it is absolute; a relative one is ignored.
 start "$scratch/bin/pentaro" XDG_DATA_HOME="$scratch/xdg"
