@@ -4,7 +4,8 @@
 
 // Keeps a game folder to one copy of the game. The lock lives on the data
 // folder itself while this object does; the system drops it when the
-// process ends in any way, a kill included, and no file is made for it.
+// process ends in any way, a kill included, and no file is made for it
+// unless the folder cannot be listed.
 class FolderLock {
  public:
   FolderLock() = default;

@@ -3,9 +3,11 @@
 // any other way than with its own message.
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "game_fixture.h"
+#include "media/folder_lock.h"
 #include "media/picture_chunks.h"
 #include "media/player_name.h"
 
@@ -224,6 +226,25 @@ TEST_F(GameTest, PictureClaimingMoreThanItHoldsStopsTheStart) {
   const std::string bomb("\x89PNG\r\n\x1A\n\x65\x53\xF1\x00tEXtComment", 23);
   writeFileBytes(data("MC00002.EMX"), complement(bomb));
   EXPECT_THROW(open(), FatalExit);
+}
+
+// A data folder its owner may enter but not list (mode 0300) still keeps a
+// second copy out. Tried as an ordinary user: the superuser opens any folder.
+TEST_F(GameTest, LockHoldsOnAFolderThatCannotBeListed) {
+  const std::string dati = (folder / "Dati").string();
+  const uid_t nobody = 65534;
+  if (::geteuid() == 0) ASSERT_EQ(::chown(dati.c_str(), nobody, nobody), 0);
+  ASSERT_EQ(::chmod(dati.c_str(), 0300), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(nobody) != 0 || ::setuid(nobody) != 0)) ::_exit(2);
+    FolderLock first, second;
+    ::_exit(first.take(dati) && !second.take(dati) ? 0 : 1);
+  }
+  int status = -1;
+  ::waitpid(child, &status, 0);
+  ::chmod(dati.c_str(), 0755);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 TEST_F(GameTest, UnreadableRecordStopsTheStart) {
