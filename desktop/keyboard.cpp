@@ -11,11 +11,11 @@
 #include "scoring/open_boxes.h"
 
 KeyboardPlay::KeyboardPlay(MainWindow& window, GameWindow& game)
-    : QObject(&window), window_(window), game_(game) {
+    : QObject(&window), window_(window), board_(window.boardWidget()), game_(game) {
   // Keys nobody else wants reach the window; the board sees those the name
   // field lets go of, which stay the field's own.
   window.installEventFilter(this);
-  window.boardWidget()->installEventFilter(this);
+  board_->installEventFilter(this);
 }
 
 int KeyboardPlay::highlightedBox() const {
@@ -37,7 +37,7 @@ void KeyboardPlay::setInUse(bool inUse) {
 }
 
 bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
-  BoardWidget* board = window_.boardWidget();
+  BoardWidget* board = board_;
   if (event->type() == QEvent::MouseMove && watched == board) {
     // Only a real move ends keyboard play, not a widget appearing under a
     // resting pointer.

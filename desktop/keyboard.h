@@ -2,8 +2,10 @@
 
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 #include <vector>
 
+class BoardWidget;
 class GameWindow;
 class MainWindow;
 
@@ -41,6 +43,9 @@ class KeyboardPlay : public QObject {
   void setInUse(bool inUse);
 
   MainWindow& window_;
+  // Held apart from the window: the filter still sees events while the
+  // window's own part is already gone, as it closes.
+  QPointer<BoardWidget> board_;
   GameWindow& game_;
   bool inUse_ = false;
   int highlight_ = -1;
