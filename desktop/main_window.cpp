@@ -60,7 +60,7 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
   two->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
   QAction* start = addMenuItem(menu, b.Gioca, {Move::Start});
   start->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  addMenuItem(menu, b.basta, {Move::Abandon});
+  addMenuItem(menu, b.basta, {Move::Abandon})->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
 
   board_ = new BoardWidget(
       b, [this](const std::function<void()>& h) { run(h); },

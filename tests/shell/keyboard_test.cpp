@@ -243,7 +243,7 @@ TEST_F(KeysTest, MenusNameTheirKeys) {
       {"1 Giocatore", QKeySequence(Qt::CTRL | Qt::Key_1)},
       {"2 Giocatori", QKeySequence(Qt::CTRL | Qt::Key_2)},
       {"Inizia", QKeySequence(Qt::CTRL | Qt::Key_N)},
-      {"Interrompi", QKeySequence()},
+      {"Interrompi", QKeySequence(Qt::CTRL | Qt::Key_I)},
       {"Consiglio", QKeySequence(Qt::Key_H)},
       {"Regole del gioco", QKeySequence(Qt::Key_F1)},
       {"Informazioni su PENTARO", QKeySequence()},
