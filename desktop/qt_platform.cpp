@@ -25,7 +25,6 @@
 #include "board/assets.h"
 #include "desktop/game_texts.h"
 #include "desktop/sound_player.h"
-#include "media/files.h"
 #include "resources/raw_picture.h"
 
 namespace {
@@ -189,10 +188,7 @@ void QtPlatform::setUpSound() {
 
 void QtPlatform::playSound(const std::string& path) {
   setUpSound();
-  // A pipe in a sound's place would block the player's loader for ever, and
-  // a huge file eat the memory: only a sane data file reaches the player.
-  if (sound_ && isDataFile(path))
-    sound_->play(QDir::current().absoluteFilePath(QString::fromStdString(path)));
+  if (sound_) sound_->play(QDir::current().absoluteFilePath(QString::fromStdString(path)));
 }
 
 void QtPlatform::keepOnTop() {

@@ -47,12 +47,6 @@ int openDataFile(const std::string& path) {
 
 }  // namespace
 
-bool isDataFile(const std::string& path) {
-  const int fd = openDataFile(path);
-  if (fd >= 0) ::close(fd);
-  return fd >= 0;
-}
-
 std::optional<std::string> readFileBytes(const std::string& path) {
   const int fd = openDataFile(path);
   if (fd < 0) return std::nullopt;

@@ -9,13 +9,10 @@
 // something to load into memory.
 inline constexpr std::size_t kLargestDataFile = std::size_t{4} << 20;
 
-// True when path is a regular file of at most kLargestDataFile bytes, the
-// only kind of data file the game reads. A folder, a pipe, a device or a
-// huge file in a file's place is a failure like a missing file, never a
-// hang or an exception. Every reader of a data file asks this first, the
-// sound player's included.
-bool isDataFile(const std::string& path);
-// A whole data file as raw bytes, under the rule of isDataFile.
+// A whole data file as raw bytes: every data file, sounds included, is read
+// through here. Only a regular file of at most kLargestDataFile bytes is
+// read: a folder, a pipe, a device or a huge file in a file's place is a
+// failure like a missing file, never a hang or an exception.
 std::optional<std::string> readFileBytes(const std::string& path);
 // Writes and flushes; false when anything failed. durable also forces the
 // bytes to the disk before returning.

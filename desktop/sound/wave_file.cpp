@@ -1,14 +1,10 @@
 #include "desktop/sound/wave_file.h"
 
 #include <cstdint>
-#include <filesystem>
 
 #include "media/files.h"
 
 namespace {
-
-// The game's effects last a second or two: some hundred kilobytes.
-constexpr std::uintmax_t kLargestSoundFile = 16u << 20;
 
 std::uint32_t little(std::string_view bytes, std::size_t at, int size) {
   std::uint32_t value = 0;
@@ -55,8 +51,6 @@ std::optional<WaveSound> readWave(std::string_view file) {
 }
 
 std::optional<std::string> readSoundFile(const std::string& path) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > kLargestSoundFile) return {};
-  return readFileBytes(path);  // regular files only, never waits on a pipe
+  // The data files' own rule: a regular file of sane size, never a pipe.
+  return readFileBytes(path);
 }
