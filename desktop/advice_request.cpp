@@ -38,6 +38,16 @@ void AdviceRequest::show(const advisor::Strategy& table) {
   emit changed();
 }
 
+void AdviceRequest::follow() {
+  if (state_ != State::Shown || advice_.available) return;
+  if (const auto table = strategyTable().table()) {
+    advisor::Advice now = advisor::adviseFor(*table, game_);
+    if (!now.available) return;
+    advice_ = std::move(now);
+    emit changed();
+  }
+}
+
 void AdviceRequest::dismiss() {
   if (state_ == State::None) return;
   state_ = State::None;

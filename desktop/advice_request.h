@@ -23,6 +23,9 @@ class AdviceRequest : public QObject {
   void ask();
   // The player acted: the advice no longer holds.
   void dismiss();
+  // Follows the game after every event: advice asked while the dice rolled
+  // is worked out once they land.
+  void follow();
 
   State state() const { return state_; }
   // Meaningful while Shown.

@@ -47,6 +47,7 @@ void PlayerAids::follow() {
   // A game starts with its names: the tables are worked out while they are typed.
   if (game_.board.Text1.visible()) prepareTables();
   keys_->follow();
+  advice_->follow();
   overlay_->refresh();
 }
 

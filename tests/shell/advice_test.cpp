@@ -4,6 +4,7 @@
 #include "advisor/advice.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <optional>
 #include <thread>
 
@@ -140,6 +141,22 @@ TEST_F(AdviceTest, ShowsTheBestMoveAndGoesAtTheNextAction) {
   EXPECT_EQ(scene().text[0], "Consiglio: scegli la casella segnata");
 }
 
+TEST_F(AdviceTest, AskedDuringAThrowItIsWorkedOutWhenTheDiceLand) {
+  startGame("ugo");
+  ask();  // the table is ready
+  bool askedWhileRolling = false;
+  QTimer::singleShot(100, &app->window, [&] {
+    askedWhileRolling = app->game.turnBusy();
+    QTest::keyClick(&app->window, Qt::Key_H);
+  });
+  click(board().tira);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !app->game.turnBusy(); }, 5000));
+  EXPECT_TRUE(askedWhileRolling);
+  EXPECT_TRUE(advice().advice().available);
+  EXPECT_TRUE(scene().text.value(0).startsWith("Consiglio: "))
+      << scene().text.join("|").toStdString();
+}
+
 TEST_F(AdviceTest, RulesAndCreditsSayWhatTheBoardSays) {
   const QString rules = RulesWindow::rulesHtml(board());
   // Every box with its points as its tip gives them, the bonus, the keys.
@@ -153,7 +170,8 @@ TEST_F(AdviceTest, RulesAndCreditsSayWhatTheBoardSays) {
     EXPECT_TRUE(rules.contains(word)) << word;
 
   const QString about = aboutText();
-  for (const char* word : {"PENTARO", "Versione", "GPL-3.0-or-later", "creati dal programma stesso"})
+  for (const char* word :
+       {"PENTARO", "Versione", "GPL-3.0-or-later", "creati dal programma stesso"})
     EXPECT_TRUE(about.contains(word)) << word;
 }
 
