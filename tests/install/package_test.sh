@@ -19,6 +19,10 @@ for library in libqt6widgets6 libpulse0 libqt6gui6 libstdc++6 fonts-liberation2 
   [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 dpkg-deb -I "$deb" > /dev/null || fail "control data unreadable"
+# Debian's own checks, where lintian is installed (./test installs it).
+if command -v lintian > /dev/null; then
+  lintian --fail-on error,warning "$deb" || fail "lintian"
+fi
 
 contents=$(dpkg-deb -c "$deb")
 ! grep -v ' root/root ' <<< "$contents" || fail "files not owned by root"
