@@ -17,6 +17,11 @@ const QColor kInk(0, 0, 128);       // the navy of the name band
 
 QRect placeOf(const Element& e) { return BoardWidget::toPixels(e.windowRect()); }
 
+// A die's picture has a margin around the die: the hold row's places overlap
+// by 9 pixels, so a ring around the whole picture would cross the pips of
+// the die beside it. The ring goes round the die itself.
+QRect dieBody(const QRect& picture) { return picture.adjusted(6, 6, -6, -6); }
+
 // The small disc with a die's key, on its top left corner.
 QRect numberDisc(const QRect& die) { return QRect(die.topLeft() - QPoint(4, 4), QSize(15, 15)); }
 
@@ -49,8 +54,11 @@ BoardOverlay::Scene BoardOverlay::build() const {
   if (advice_.state() == AdviceRequest::State::Shown) {
     // "FERMATI" is marked only where it can be clicked.
     for (const Move& m : advisor::marks(advice_.advice()))
-      if (m.kind != Move::Stop || legal(game_, m))
-        s.advised.push_back(placeOf(*elementOf(board, m)));
+      if (m.kind != Move::Stop || legal(game_, m)) {
+        const QRect place = placeOf(*elementOf(board, m));
+        const bool die = m.kind == Move::TrayDie || m.kind == Move::HeldDie;
+        s.advised.push_back(die ? dieBody(place) : place);
+      }
   }
   s.text = advice_.text();
   return s;

@@ -111,12 +111,27 @@ TEST_F(AdviceTest, ShowsTheBestMoveAndGoesAtTheNextAction) {
   EXPECT_TRUE(b.takeDirty().empty());  // not even a board element changed
   const advisor::Advice& a = advice().advice();
   ASSERT_TRUE(a.available);
-  // One mark for each die to keep, where that die lies.
-  std::vector<QRect> marks;
-  for (int i : a.keepTray) marks.push_back(BoardWidget::toPixels(b.dado[i].windowRect()));
-  for (int k : a.keepHeld) marks.push_back(BoardWidget::toPixels(b.tieni[k].windowRect()));
-  if (a.stop && b.Label29.visible()) marks.push_back(BoardWidget::toPixels(b.Label29.windowRect()));
-  EXPECT_EQ(scene().advised, marks);
+  // One mark for each die to keep, on that die, clear of the pips of the
+  // dice beside it (pips lie 10 pixels and more inside a die's picture).
+  auto marksOnTheirDice = [&] {
+    const advisor::Advice& now = advice().advice();
+    std::vector<QRect> dice;
+    for (int i : now.keepTray) dice.push_back(BoardWidget::toPixels(b.dado[i].windowRect()));
+    for (int k : now.keepHeld) dice.push_back(BoardWidget::toPixels(b.tieni[k].windowRect()));
+    ASSERT_EQ(scene().advised.size(), dice.size() + (now.stop && b.Label29.visible()));
+    for (std::size_t m = 0; m < dice.size(); ++m) {
+      const QRect painted = scene().advised[m].adjusted(-6, -6, 6, 6);
+      EXPECT_TRUE(dice[m].contains(scene().advised[m].center())) << m;
+      auto clearOf = [&](const PictureBox& other) {
+        const QRect place = BoardWidget::toPixels(other.windowRect());
+        return !other.visible() || place == dice[m] ||
+               !painted.intersects(place.adjusted(10, 10, -10, -10));
+      };
+      EXPECT_TRUE(std::all_of(b.dado.begin(), b.dado.end(), clearOf)) << m;
+      EXPECT_TRUE(std::all_of(b.tieni.begin(), b.tieni.end(), clearOf)) << m;
+    }
+  };
+  marksOnTheirDice();
   EXPECT_EQ(scene().text.size(), 2);
   EXPECT_TRUE(scene().text[1].startsWith("Punteggio atteso: "));
 
@@ -126,12 +141,17 @@ TEST_F(AdviceTest, ShowsTheBestMoveAndGoesAtTheNextAction) {
   EXPECT_TRUE(scene().advised.empty());
   EXPECT_TRUE(scene().text.isEmpty());
 
-  // Stopping by key; the box to choose is marked.
+  // Three dice held side by side, the marks again; stopping by key; the box
+  // to choose is marked.
   QTest::keyClick(&app->window, Qt::Key_1);
   EXPECT_EQ(advice().state(), AdviceRequest::State::None);
+  QTest::keyClick(&app->window, Qt::Key_2);
+  QTest::keyClick(&app->window, Qt::Key_3);
   ASSERT_TRUE(QTest::qWaitFor([&] { return b.Label2.visible(); }, 3000));
   QTest::keyClick(&app->window, Qt::Key_T);
   ASSERT_TRUE(QTest::qWaitFor([&] { return b.Label29.visible(); }, 3000));
+  ask();
+  marksOnTheirDice();
   QTest::keyClick(&app->window, Qt::Key_F);
   ASSERT_EQ(app->game.SceltaAttiva, 1);
   ask();
