@@ -51,7 +51,7 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
   setWindowTitle("PENTARO");
   setWindowIcon(QIcon(":/art/icon.png"));  // QIcon finds the @2x one itself
 
-  QMenu* menu = gameMenu_ = menuBar()->addMenu(tr("Game"));
+  QMenu* menu = gameMenu_ = menuBar()->addMenu(tr("&Game"));
   QAction* one = addMenuItem(menu, b.Play1, {Move::OnePlayer});
   one->setCheckable(true);
   one->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
@@ -221,7 +221,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // Another language: the menu reads anew, and the advice with it.
 void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
-    gameMenu_->setTitle(tr("Game"));
+    gameMenu_->setTitle(tr("&Game"));
     for (auto& [action, item] : menuItems_) action->setText(language::shown(item->caption));
     if (aids_) {
       aids_->retranslate();

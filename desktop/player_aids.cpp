@@ -37,7 +37,7 @@ PlayerAids::PlayerAids(MainWindow& window, GameWindow& game)
 }
 
 void PlayerAids::retranslate() {
-  menu_->setTitle(tr("Aiuto"));
+  menu_->setTitle(tr("&Aiuto"));
   advise_->setText(tr("Consiglio"));
   showRules_->setText(tr("Regole del gioco"));
   showAbout_->setText(tr("Informazioni su PENTARO"));

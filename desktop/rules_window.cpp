@@ -76,6 +76,7 @@ QString RulesWindow::rulesHtml(const Board& b) {
       {"A", QT_TRANSLATE_NOOP("RulesWindow", "ACCETTA")},
       {"H", QT_TRANSLATE_NOOP("RulesWindow", "Consiglio")},
       {"F1", QT_TRANSLATE_NOOP("RulesWindow", "queste regole")},
+      {"Alt+G / Alt+A", QT_TRANSLATE_NOOP("RulesWindow", "aprono i menu Game e Aiuto")},
   };
   QString keyRows;
   for (const auto& [key, what] : keys)

@@ -291,15 +291,15 @@ If that does not help, install the program again!</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Game</source>
-        <translation>Game</translation>
+        <source>&amp;Game</source>
+        <translation>&amp;Game</translation>
     </message>
 </context>
 <context>
     <name>PlayerAids</name>
     <message>
-        <source>Aiuto</source>
-        <translation>Help</translation>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Consiglio</source>
@@ -323,6 +323,10 @@ If that does not help, install the program again!</translation>
     <message>
         <source>Interrompi</source>
         <translation>Abandon</translation>
+    </message>
+    <message>
+        <source>aprono i menu Game e Aiuto</source>
+        <translation>open the Game and Help menus</translation>
     </message>
     <message>
         <source> (con almeno tre dadi uguali)</source>

@@ -257,8 +257,9 @@ TEST_F(KeysTest, MenusNameTheirKeys) {
   }
   const QList<QAction*> menus = app->window.menuBar()->actions();
   ASSERT_GE(menus.size(), 3);
+  EXPECT_EQ(menus[0]->text(), "&Game");  // Alt+G
   EXPECT_EQ(menus[1]->text(), "Storia");
-  EXPECT_EQ(menus[2]->text(), "Aiuto");
+  EXPECT_EQ(menus[2]->text(), "&Aiuto");  // Alt+A
 
   press(Qt::Key_F1);
   RulesWindow* rules = app->window.aids().rules();
