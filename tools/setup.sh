@@ -68,7 +68,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
 if [ "${1-}" = test ]; then
   cmake --build build -j "$(nproc)"
 elif [ "${1-}" = package ]; then
-  cmake --build build -j "$(nproc)" --target pentaro pentaro-sound
+  cmake --build build -j "$(nproc)" --target pentaro pentaro-sound pentaro-history package_docs
 else
   cmake --build build -j "$(nproc)" --target pentaro
 fi
