@@ -69,7 +69,11 @@ class Player {
     for (int place : places) click(app_.game.board.dado[place]);
     click(app_.game.board.Label2);
   }
+  // As a player would, once the element shows (the prompts come at the
+  // turn timer's next tick).
   void click(const Element& e) {
+    if (!QTest::qWaitFor([&] { return e.visible(); }, 5000))
+      std::fprintf(stderr, "screenshots: %s never showed\n", e.name().c_str());
     QTest::mouseClick(app_.window.boardWidget(), Qt::LeftButton, {},
                       BoardWidget::toPixels(e.windowRect()).center());
     settle();
@@ -84,7 +88,10 @@ class Player {
   }
 
  private:
-  void settle() { QTest::qWaitFor([&] { return !app_.game.turnBusy(); }, 10000); }
+  void settle() {
+    if (!QTest::qWaitFor([&] { return !app_.game.turnBusy(); }, 10000))
+      std::fprintf(stderr, "screenshots: the game did not settle\n");
+  }
 
   GameApp& app_;
   ScriptedDice& dice_;
@@ -138,8 +145,10 @@ int main(int argc, char** argv) {
   anna.hold({3, 6, 12});
   anna.roll({{0, 4}, {17, 1}});
   anna.key(Qt::Key_H);
-  QTest::qWaitFor(
-      [&] { return app.window.aids().advice().state() == AdviceRequest::State::Shown; }, 120000);
+  if (!QTest::qWaitFor(
+          [&] { return app.window.aids().advice().state() == AdviceRequest::State::Shown; },
+          120000))
+    return 1;
   if (!anna.save(out.filePath("board.png"))) return 1;
   std::printf("%s\n", qPrintable(out.filePath("board.png")));
   return 0;
