@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advisor's figures: the time and memory to work the tables out, the
 // expected score of optimal play, the cost of one piece of advice, and the
 // computer's levels: each alone, and each pair against each other, with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints figures measured inside one running game: CPU at rest, while a game
 // waits for the player and during a first and a later throw, the real length
 // of a 0.1 s wait, and the cost of painting the board. Start-up and memory are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What any Qt program of the game's size costs: a window with a menu bar over
 // an empty area as large as the board. It carries none of the game's code.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history's costs: the time to keep one turn, the file's size per 1,000
 // games, and the time the statistics window takes to open on 10,000 games.
 //   history-bench [games]

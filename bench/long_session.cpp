@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory over a long session: whole games played one after another in one
 // process, through the real window. Clicks and keys go to the board widget
 // and the name field as a player's would, the dice come from the game's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as the player sees it, watched from outside the process: from the
 // fork to the window being mapped and to its first frame drawn by the X
 // server, and the process's peak memory at that moment and 2 s later (the

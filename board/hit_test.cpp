@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/board.h"
 
 Element* Board::elementAt(int x, int y) const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pointer tells the player what can be clicked: the hand over what acts,
 // the question arrow over the category names, the arrow elsewhere.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where every element of the game window lies and how it looks, from the top
 // of the overlap order to the bottom.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts the game itself holds, named here for the translator (lupdate
 // reads this file): the game keeps them in Italian, and they are translated
 // only as they are shown. A text the game gains goes here too; the tests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/game_window.h"
 
 // "Interrompi": the game is abandoned from wherever it is and the window goes

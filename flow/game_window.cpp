@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/game_window.h"
 
 GameWindow::GameWindow(Platform& platform, std::string workingFolder)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which handler answers which element of the board.
 
 #include "flow/game_window.h"

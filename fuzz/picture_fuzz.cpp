@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A die picture as the data folder may hold it, decoded and loaded by the
 // game's own path and the desktop's picture loader: it is shown, or the
 // game stops with its message; nothing else happens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record file as start-up finds it, whatever bytes it holds: the game
 // shows a record or, for an empty file only, stops with its message. A
 // record stored afterwards, with a name made by the name rule from the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/complement.h"
 
 std::string complement(std::string_view bytes) {

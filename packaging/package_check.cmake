@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack before it makes the package. Without dpkg-shlibdeps or file
 # cpack would make a package that names none of the libraries the game needs,
 # and say it succeeded: here it stops instead, naming what to install.

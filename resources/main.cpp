@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture and synthesises every sound of the game, at build time.
 //
 //   pentaro-resources ART_DIR DATA_DIR   all pictures, the desktop icons, die

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the fuzz targets that the build made in BUILD_DIR/fuzz, each for
 # SECONDS, from the seed corpus in fuzz/corpus and the corpus earlier runs
 # grew in BUILD_DIR/fuzz/corpus. A target dies, with a report and the input

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plants one small fault at a time in the game and tells whether the tests
 # notice: each mutant of tools/mutants.txt is applied, the targets it needs
 # are rebuilt, its tests run, and the file is put back (also on Ctrl+C).

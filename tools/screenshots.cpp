@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the game for the README and the software centre, made by the
 // build (cmake --build build --target screenshots): the real window, off
 // screen, in a game played with scripted dice through clicks and keys, as a

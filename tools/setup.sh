@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by ./run (with "play"), ./test (with "test") and ./package (with
 # "package"), from the top of the clone: installs what is missing on Debian
 # 12, then builds into build/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound module: effects played through the desktop's sound server with
 // PulseAudio's own client library (PipeWire desktops serve the same), one
 // stream at a time, at half volume.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history's view of a game: what the game tells its turn log, gathered
 // into the record that is stored, and the figures made from records.
 

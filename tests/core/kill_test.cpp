@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A copy of the game killed while it stores records, again and again: the
 // record always reads back whole, as the one before or the one being stored.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A thousand whole games of random legal play, some abandoned in the middle
 // of a wait, checked after every step: the dice, the totals, the boxes and
 // the record must always agree with what was played. Four shards of 250

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves say truly what a click would do: a move is legal exactly when its
 // element takes the click and its handler then changes the game.
 

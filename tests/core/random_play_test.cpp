@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random click sequences, with clicks also landing inside the
 // waits of a throw: the dice must always add up and an abandoned game must
 // stay dead until the next one starts.

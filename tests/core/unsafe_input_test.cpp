@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name rule holds whatever way the text came in, whatever reached the
 // name still leaves a one-line record, and no data file stops the game in
 // any other way than with its own message.

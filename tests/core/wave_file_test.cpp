@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the sound player makes of a sound file: the samples of a plain WAV
 // file, and nothing, never a hang, from anything else in its place.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history file: what is kept reads back the same, as CSV too, it keeps
 // every confirmed turn through SIGKILLs, and a file it cannot use is set
 // aside whole while the games go on into a new one.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the installation tests: a temporary folder, removed at the end,
 # and the checks they share.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake --install lays out a complete game that a menu, a software centre and
 # man accept. Usage: install_test.sh BUILD_DIR
 source "$(dirname "$0")/checks.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The launcher prepares the player's own game folder and starts the game
 # there: from an installed tree that has been moved, and from a clone's build.
 # A stand-in game notes where it started and may play a new record.

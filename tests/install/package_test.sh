@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cpack makes a Debian package of the installed tree under /usr, with its
 # dependencies. Usage: package_test.sh BUILD_DIR VERSION
 source "$(dirname "$0")/checks.sh"

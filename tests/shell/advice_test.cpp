@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Consiglio" as the player meets it: worked out without freezing the window,
 // shown over the board without touching the game, gone at the next action.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // With Italian chosen the board is painted exactly as it always was: each
 // moment of a scripted game for two, pixel for pixel, against the
 // checksums of the board painted before the game could speak English.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys against the clicks they stand for: the same handlers, refused when a
 // click would be, and marks that only a keyboard player ever sees.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // English: every text the player meets has its translation and fits its
 // place; switching the language changes what is read and nothing else;
 // the choice is kept for the next start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A data file that cannot be read ends the real program with its message
 // box and status 1, at start-up and at the first throw: never an abort.
 

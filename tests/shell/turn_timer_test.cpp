@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window lets quiet ticks of the turn timer pass and runs them late, just
 // before the next event or wake-up. The frames must blink on the very ticks
 // they blink on when every tick runs on time.

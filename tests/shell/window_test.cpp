@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as Qt shows it: colours where the board has them, clicks and
 // pointer moves reaching the game, the name field and the menu in step.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays the start of a game in the real window, sound and all: a name is
 // entered (the name sound) and the dice are thrown once (the rattle, then the
 // tray opening). The sound test records what a sound server makes of it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's sound, heard through a real sound server: a private PulseAudio
 # with a null sink records what the game plays while a name is entered and the
 # dice are thrown once, and sox measures it. The name sound must come first,
