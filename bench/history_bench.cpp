@@ -92,6 +92,9 @@ int main(int argc, char** argv) {
 
   HistoryStore store(path);
   clock.start();
+  const std::size_t read = store.games(false).size();
+  std::printf("reading %zu games: %.1f ms\n", read, clock.nsecsElapsed() / 1e6);
+  clock.start();
   StatisticsWindow window(store, nullptr);
   window.refresh();
   window.show();

@@ -24,6 +24,8 @@
 
 namespace {
 
+constexpr std::size_t kChartPoints = 400;
+
 const char* const kBoxCaptions[kCategories] = {
     "Assi", "Due", "Tre", "Quattro", "Cinque", "Sei", "3 di un tipo", "4 di un tipo",
     "Full", "Scala Min.", "Scala Max.", "Pentaro", "Chance"};
@@ -182,10 +184,16 @@ void StatisticsWindow::showFigures() {
   scores->setName("Punteggio");
   auto* moving = new QLineSeries;
   moving->setName(QStringLiteral("Media delle ultime %1").arg(history::kMovingWindow));
+  // A long history is drawn a bucket of games to a point: a chart no
+  // wider than the window shows no more, and draws far quicker.
   QList<QPointF> points, means;
-  for (std::size_t i = 0; i < s.scores.size(); ++i) {
-    points << QPointF(i + 1, s.scores[i]);
-    means << QPointF(i + 1, s.movingMean[i]);
+  const std::size_t n = s.scores.size(), step = std::max<std::size_t>(1, n / kChartPoints);
+  for (std::size_t i = 0; i < n; i += step) {
+    const std::size_t end = std::min(n, i + step);
+    double score = 0, mean = 0;
+    for (std::size_t j = i; j < end; ++j) score += s.scores[j], mean += s.movingMean[j];
+    points << QPointF(end, score / (end - i));
+    means << QPointF(end, mean / (end - i));
   }
   scores->replace(points);
   moving->replace(means);
