@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <cstdio>
 
+#include "desktop/language.h"
 #include "flow/game_window.h"
 
 QString HistoryLink::moduleFolder;
@@ -18,15 +19,21 @@ HistoryLink::HistoryLink(QMainWindow& window, GameWindow& game)
   recorder_.changed = [this](const history::Game& g) {
     if (HistoryModule* m = module()) m->keep(g);
   };
-  menu_ = window.menuBar()->addMenu("Storia");
-  menu_->addAction("Statistiche", QKeySequence(Qt::Key_F2), this, [this] {
+  menu_ = window.menuBar()->addMenu(QString());
+  QAction* statistics = menu_->addAction(QString(), QKeySequence(Qt::Key_F2), this, [this] {
     if (HistoryModule* m = module()) m->showStatistics(&window_);
   });
-  menu_->addAction("Analisi della partita", QKeySequence(Qt::Key_F3), this, [this] {
+  QAction* review = menu_->addAction(QString(), QKeySequence(Qt::Key_F3), this, [this] {
     if (HistoryModule* m = module()) m->showLastReview(&window_);
   });
-  menu_->addAction("Esporta in CSV...", this, [this] {
+  QAction* csv = menu_->addAction(QString(), this, [this] {
     if (HistoryModule* m = module()) m->exportCsv(&window_);
+  });
+  language::follow(menu_, [this, statistics, review, csv] {
+    menu_->setTitle(tr("Storia"));
+    statistics->setText(tr("Statistiche"));
+    review->setText(tr("Analisi della partita"));
+    csv->setText(tr("Esporta in CSV..."));
   });
 }
 

@@ -78,7 +78,7 @@ QString shown(const std::string& text) {
 }
 
 void addMenu(QMenuBar* bar) {
-  QMenu* menu = bar->addMenu(QCoreApplication::translate("Language", "&Lingua"));
+  QMenu* menu = bar->addMenu(QString());
   auto* group = new QActionGroup(menu);
   // Each language is named in its own words, whatever the game speaks now.
   for (const auto& [name, isEnglish] : {std::pair{"Italiano", false}, std::pair{"English", true}}) {
@@ -87,17 +87,22 @@ void addMenu(QMenuBar* bar) {
     a->setChecked(english() == isEnglish);
     group->addAction(a);
   }
-  // The menu's own title follows the language.
-  struct Title : QObject {
-    QMenu* menu;
-    explicit Title(QMenu* m) : QObject(m), menu(m) { m->installEventFilter(this); }
+  follow(menu, [menu] { menu->setTitle(QCoreApplication::translate("Language", "&Lingua")); });
+}
+
+void follow(QWidget* widget, std::function<void()> name) {
+  struct Follower : QObject {
+    std::function<void()> name;
+    Follower(QWidget* w, std::function<void()> n) : QObject(w), name(std::move(n)) {
+      w->installEventFilter(this);
+    }
     bool eventFilter(QObject*, QEvent* e) override {
-      if (e->type() == QEvent::LanguageChange)
-        menu->setTitle(QCoreApplication::translate("Language", "&Lingua"));
+      if (e->type() == QEvent::LanguageChange) name();
       return false;
     }
   };
-  new Title(menu);
+  name();
+  new Follower(widget, std::move(name));
 }
 
 }  // namespace language

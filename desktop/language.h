@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 class QMenuBar;
 class QTranslator;
+class QWidget;
 
 // The language the player reads the game in. Italian is the game's own and
 // its default: the texts are written in it, and nothing is loaded for it.
@@ -27,6 +29,9 @@ void choose(bool english);
 QString shown(const std::string& text);
 // The same through the given translator; empty when it has no translation.
 QString translated(const QTranslator& translator, const QString& text);
+
+// Names a widget's texts now and again whenever the language changes.
+void follow(QWidget* widget, std::function<void()> name);
 
 // The "Lingua" menu at the end of the menu bar.
 void addMenu(QMenuBar* bar);

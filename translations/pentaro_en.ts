@@ -282,6 +282,25 @@ If that does not help, install the program again!</translation>
     </message>
 </context>
 <context>
+    <name>HistoryLink</name>
+    <message>
+        <source>Storia</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Analisi della partita</source>
+        <translation>Game Review</translation>
+    </message>
+    <message>
+        <source>Esporta in CSV...</source>
+        <translation>Export to CSV...</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>&amp;Lingua</source>
