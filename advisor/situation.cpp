@@ -23,7 +23,7 @@ Standing standingOf(const std::array<std::string, kCategories>& captions, int sk
     const int points = static_cast<int>(wholeNumber(captions[i]));
     s.sheet.used |= 1u << i;
     s.points += points;
-    if (i < kUpperCategories) s.sheet.upper += points;
+    if (kCategoryTable[i].upper()) s.sheet.upper += points;
   }
   s.points += upperBonus(s.sheet.upper);
   return s;

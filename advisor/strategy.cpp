@@ -14,7 +14,7 @@ namespace advisor {
 namespace {
 
 constexpr int kUppers = kBonusThreshold + 1;
-constexpr unsigned kUpperPart = (1u << kUpperCategories) - 1;  // the bits of boxes 0 to 5
+constexpr unsigned kUpperPart = (1u << kUpperCategories) - 1;  // the upper part leads the sheet
 
 std::size_t slot(const Sheet& s) { return s.used * kUppers + std::min(s.upper, kBonusThreshold); }
 
@@ -29,7 +29,8 @@ std::array<std::bitset<kUppers>, kUpperPart + 1> reachableUppers() {
     const auto& before = reach[mask & ~(1u << box)];
     for (int u = 0; u < kUppers; ++u) {
       if (!before[u]) continue;
-      for (int n = 0; n <= 5; ++n) reach[mask].set(std::min(u + n * (box + 1), kBonusThreshold));
+      for (int n = 0; n <= kDice; ++n)
+        reach[mask].set(std::min(u + n * kCategoryTable[box].face, kBonusThreshold));
     }
   }
   return reach;
@@ -88,10 +89,10 @@ TurnValues::TurnValues(const std::vector<double>& future, Sheet sheet)
   entry.fill(-1);
   for (int box = 0; box < kCategories; ++box) {
     if (sheet.used & (1u << box)) continue;
-    if (box < kUpperCategories) {
-      std::array<double, 6> byCount{};
-      for (int n = 0; n <= 5; ++n) byCount[n] = n * (box + 1) + gain(box, n * (box + 1));
-      const auto& dice = sets.dice(box + 1);
+    if (const int face = kCategoryTable[box].face; face > 0) {
+      std::array<double, kDice + 1> byCount{};
+      for (int n = 0; n <= kDice; ++n) byCount[n] = n * face + gain(box, n * face);
+      const auto& dice = sets.dice(face);
       for (int h = 0; h < S::kHands; ++h) entry[h] = std::max(entry[h], byCount[dice[h]]);
     } else {
       const double later = gain(box, 0);
@@ -125,13 +126,13 @@ TurnValues::TurnValues(const std::vector<double>& future, Sheet sheet)
 
 double TurnValues::enter(int hand, int box) const {
   const int points = DiceSets::get().value(hand, box);
-  return points + gain(box, box < kUpperCategories ? points : 0);
+  return points + gain(box, kCategoryTable[box].upper() ? points : 0);
 }
 
 double TurnValues::gain(int box, int upperPoints) const {
   const Sheet after{sheet_.used | (1u << box), sheet_.upper + upperPoints};
-  const bool bonus = sheet_.upper < kBonusThreshold && after.upper >= kBonusThreshold;
-  return (bonus ? kBonusPoints : 0) + (after.used == kFullSheet ? 0 : future_[slot(after)]);
+  const long bonus = upperBonus(after.upper) - upperBonus(sheet_.upper);
+  return bonus + (after.used == kFullSheet ? 0 : future_[slot(after)]);
 }
 
 KeepChoice TurnValues::bestKeep(const Counts& dice, int throwsLeft) const {

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "scoring/categories.h"  // kCategories, the score boxes PUNTI(i)
+
 // The game's pictures, pointers and sounds under what they mean, and the
 // counts of its board. The game, the desktop shell and the art generator all
 // take them from here; the build reads the bitmap and cursor lists and the
@@ -13,10 +15,6 @@
 inline constexpr int kDice = 5;             // dice of a hand; hold slots tieni(0..4)
 inline constexpr int kTrayPlaces = 18;      // mat positions of the tray, dado(0..17)
 inline constexpr int kFaces = 6;            // faces of a die, 1 to 6
-inline constexpr int kCategories = 13;      // score boxes PUNTI(0..12)
-inline constexpr int kUpperCategories = 6;  // "ASSI" to "SEI", boxes 0 to 5
-inline constexpr int kBonusThreshold = 63;  // an upper total this high earns the bonus
-inline constexpr int kBonusPoints = 35;
 inline constexpr int kNameLength = 12;     // characters of a player's name, upper-cased
 
 // ---- Bitmaps of the program, drawn by the art generator

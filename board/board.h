@@ -10,11 +10,34 @@
 
 // The game window's elements under their own names, their overlap order and
 // the window-wide pointer. The shell draws this and sends events to it.
+//
+// What the names stand for:
+//   tira        the throw: "1° TIRO", "2° TIRO", "3° TIRO"; TiroF its frame
+//   dado(i)     the die on mat position i of the tray; filtro(i) its selection mark
+//   tieni(k)    the die in hold slot k; filtroT(k) its selection mark
+//   Label2      "TIENI" / "SCARTA", hold or put back what is selected; tieniF its frame
+//   Label29     "FERMATI", stop throwing; tieniF29 its frame
+//   PUNTI(i)    the score box of category i; Label4(i) its name, then the sheet's titles
+//   OK          "ACCETTA", the entry is final; OKM its frame
+//   TPS(0), TPS(1), TPI, PREMIO, TOTALE   the upper total (twice), the lower
+//               total, the upper bonus and the grand total
+//   Text1, Label1, nome1, nome2   the name being typed, its "OK", its band and title
+//   PLAYER, nom2, nom2P   the name on turn; the other player's name and total
+//   Image1      the tray; Image2 the cup (double-click: the lid stays on), Image3 the lid
+//   List1       the hand's faces, sorted: full once the hand is analysed
+//   Timer1      blinks Label2; Timer2 the turn timer
+//   Play1, Play2, Gioca, basta   the menu: 1 Giocatore, 2 Giocatori, Inizia, Interrompi
 class Board {
  public:
   static constexpr int kTwipsPerPixel = 15;
   static constexpr int kClientWidth = 9720;
   static constexpr int kClientHeight = 8490;
+
+  // Label4 names the categories, then these titles of the sheet, in order:
+  // "PREMIO", "TOTALE PARTE SUPERIORE", "TOTALE PARTE INFERIORE",
+  // "TOTALE PARTE SUPERIORE" (the foot of the sheet), "TOTALE GENERALE".
+  static constexpr int kSheetTitles = 5;
+  static constexpr int kPremioTitle = kCategories;
 
   Board();
   Board(const Board&) = delete;
@@ -86,7 +109,7 @@ class Board {
   std::array<Label, kCategories> PUNTI;
   std::array<Label, 2> TPS;
   Label TPI, TOTALE, PREMIO;
-  std::array<Label, 18> Label4;
+  std::array<Label, kCategories + kSheetTitles> Label4;
   std::array<Label, 2> Label3, Label9;
   std::array<PictureBox, 6> mini;
 

@@ -12,8 +12,9 @@ void GameWindow::wireHoverPointers() {
   b.OK.MouseMove = hand;
   b.Label2.MouseMove = hand;
   b.Label29.MouseMove = hand;
-  for (int k = 0; k < 18; ++k) {
-    if (k <= 13)
+  // The category names and "PREMIO" explain themselves; the totals do not.
+  for (int k = 0; k < int(b.Label4.size()); ++k) {
+    if (k <= Board::kPremioTitle)
       b.Label4[k].MouseMove = [&b] { b.showQuestionPointer(); };
     else
       b.Label4[k].MouseMove = standard;

@@ -188,10 +188,16 @@ void Board::layOut() {
   add(PREMIO, "PREMIO", {1920, 1890, 735, 375}, true, card);
   looks(PREMIO, 8.25, true, colors::black);
 
-  const int puntiTop[13] = {390,  600,  870,  1110, 1350, 1590, 3150,
-                            3390, 3630, 3870, 4110, 4350, 4590};
-  for (int k = 0; k < 13; ++k) {
-    add(PUNTI[k], indexed("PUNTI", k), {1920, puntiTop[k], 735, 255}, true, card);
+  // The rows of the categories, top to bottom: the box, and the name beside it.
+  struct Row {
+    int boxTop, nameTop, nameHeight;
+  };
+  const Row rows[kCategories] = {
+      {390, 390, 255},   {600, 630, 255},   {870, 870, 255},   {1110, 1110, 255}, {1350, 1350, 255},
+      {1590, 1590, 255}, {3150, 3150, 255}, {3390, 3390, 165}, {3630, 3630, 165}, {3870, 3870, 165},
+      {4110, 4110, 165}, {4350, 4350, 165}, {4590, 4590, 165}};
+  for (int k = 0; k < kCategories; ++k) {
+    add(PUNTI[k], indexed("PUNTI", k), {1920, rows[k].boxTop, 735, 255}, true, card);
     looks(PUNTI[k], 8.25, true, colors::black);
   }
 
@@ -210,36 +216,29 @@ void Board::layOut() {
   decoration("Shape12(0)", {1920, 0, 735, 2655}, std::nullopt, card);
   decoration("Shape12(5)", {1920, 2760, 735, 3855}, std::nullopt, card);
 
-  // The names of the categories, the bonus and the totals, each with its tip.
-  struct Category {
+  // The names of the categories, then of the bonus and the totals, each with its tip.
+  for (int k = 0; k < kCategories; ++k) {
+    add(Label4[k], indexed("Label4", k), {120, rows[k].nameTop, 1695, rows[k].nameHeight}, true,
+        card);
+    looks(Label4[k], 8.25, false, colors::black, kCategoryTable[k].caption, Label::Align::Left);
+    Label4[k].tip = kCategoryTable[k].tip;
+  }
+  struct Title {
     const char* caption;
     int top, width, height;
-    bool bold;
     const char* tip;
   };
-  const Category categories[18] = {
-      {"ASSI", 390, 1695, 255, false, "Somma solo gli Assi."},
-      {"DUE", 630, 1695, 255, false, "Somma solo i Due."},
-      {"TRE", 870, 1695, 255, false, "Somma solo i Tre."},
-      {"QUATTRO", 1110, 1695, 255, false, "Somma solo i Quattro."},
-      {"CINQUE", 1350, 1695, 255, false, "Somma solo i Cinque."},
-      {"SEI", 1590, 1695, 255, false, "Somma solo i Sei."},
-      {"\"3 di un tipo\"", 3150, 1695, 255, false, "Somma tutti i dadi"},
-      {"\"4 di un tipo\"", 3390, 1695, 165, false, "Somma tutti i dadi"},
-      {"Full", 3630, 1695, 165, false, "Vale 25 punti"},
-      {"Scala Minima", 3870, 1695, 165, false, "Sequenza di 4. Vale 30 punti."},
-      {"Scala Massima", 4110, 1695, 165, false, "Sequenza di 5. Vale 40 punti."},
-      {"Pentaro", 4350, 1695, 165, false, "5 di un tipo. Vale 50 punti"},
-      {"Chance", 4590, 1695, 165, false, "Segna il totale dei 5 dadi."},
-      {"PREMIO", 1890, 1215, 255, true, "Se il totale raggiunge o supera 63. Vale 35 punti."},
-      {"TOTALE PARTE SUPERIORE", 2190, 1695, 375, true, ""},
-      {"TOTALE PARTE INFERIORE", 4840, 1695, 375, true, ""},
-      {"TOTALE PARTE SUPERIORE", 5320, 1695, 375, true, ""},
-      {"TOTALE GENERALE", 6120, 1815, 375, true, ""}};
-  for (int k = 0; k < 18; ++k) {
-    const Category& c = categories[k];
+  const Title titles[kSheetTitles] = {
+      {"PREMIO", 1890, 1215, 255, "Se il totale raggiunge o supera 63. Vale 35 punti."},
+      {"TOTALE PARTE SUPERIORE", 2190, 1695, 375, ""},
+      {"TOTALE PARTE INFERIORE", 4840, 1695, 375, ""},
+      {"TOTALE PARTE SUPERIORE", 5320, 1695, 375, ""},
+      {"TOTALE GENERALE", 6120, 1815, 375, ""}};
+  for (int t = 0; t < kSheetTitles; ++t) {
+    const Title& c = titles[t];
+    const int k = kCategories + t;
     add(Label4[k], indexed("Label4", k), {120, c.top, c.width, c.height}, true, card);
-    looks(Label4[k], 8.25, c.bold, colors::black, c.caption, Label::Align::Left);
+    looks(Label4[k], 8.25, true, colors::black, c.caption, Label::Align::Left);
     Label4[k].tip = c.tip;
   }
 

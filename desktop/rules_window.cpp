@@ -21,16 +21,12 @@ const char kLicence[] = QT_TRANSLATE_NOOP(
 
 QString shown(const std::string& text) { return language::shown(text).toHtmlEscaped(); }
 
-// What the tips of the lower boxes take for granted.
-const char* const kLowerBoxNotes[7] = {
+// The notes of the category table, named here for the translator.
+[[maybe_unused]] const char* const kCategoryNotes[] = {
     QT_TRANSLATE_NOOP("RulesWindow", " (con almeno tre dadi uguali)"),
     QT_TRANSLATE_NOOP("RulesWindow", " (con almeno quattro dadi uguali)"),
     QT_TRANSLATE_NOOP("RulesWindow",
                       " (tre dadi uguali e due uguali tra loro; cinque uguali non sono un Full)"),
-    "",
-    "",
-    "",
-    "",
 };
 
 }  // namespace
@@ -45,16 +41,18 @@ QString RulesWindow::rulesHtml(const Board& b) {
     rows += QString("<tr style='background:#c0c0c0'><td colspan=2><b>%1</b></td></tr>")
                 .arg(shown(title));
   };
+  auto part = [&](bool upper) {
+    for (const Category& c : kCategoryTable)
+      if (c.upper() == upper)
+        row(shown(c.caption), shown(c.tip) + (*c.note ? tr(c.note) : QString()), "#ffffff");
+  };
   half("PARTE SUPERIORE");
-  for (int i = 0; i < 6; ++i) row(shown(b.Label4[i].caption()), shown(b.Label4[i].tip), "#ffffff");
-  row(shown("PREMIO"), shown(b.Label4[13].tip) + tr(" Conta il totale della parte superiore."),
+  part(true);
+  row(shown("PREMIO"),
+      shown(b.Label4[Board::kPremioTitle].tip) + tr(" Conta il totale della parte superiore."),
       "#ccffff");
   half("PARTE INFERIORE");
-  for (int i = 6; i < 13; ++i) {
-    const char* note = kLowerBoxNotes[i - 6];
-    row(shown(b.Label4[i].caption()), shown(b.Label4[i].tip) + (*note ? tr(note) : QString()),
-        "#ffffff");
-  }
+  part(false);
   row(shown("TOTALE GENERALE"), tr("parte superiore, premio e parte inferiore insieme"), "#ffff00");
 
   const char* keys[][2] = {

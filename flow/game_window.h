@@ -152,6 +152,8 @@ class GameWindow {
 
   // ---- Scoring
   void controlla();
+  // What the hand controlla analysed scores in a box.
+  int handPoints(int box) const;
   void PUNTI_Click(int Index);
   void Scelta(int Index);
   void SommaTotali();

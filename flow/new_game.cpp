@@ -47,14 +47,13 @@ void GameWindow::Gioca_Click() {
     b.PUNTI[i].setCaption("");
     Tabella1[i].clear();
     Tabella2[i].clear();
+  }
+  for (int i = 0; i < kTrayPlaces; ++i) {
     Occupato[i] = false;
     b.filtro[i].Hide();
   }
   for (Label* l : {&b.TPI, &b.TPS[0], &b.TPS[1], &b.TOTALE, &b.PREMIO}) l->setCaption("");
-  for (int i = 13; i <= 17; ++i) {
-    Occupato[i] = false;
-    b.filtro[i].Hide();
-    const int k = i - 13;
+  for (int k = 0; k < kDice; ++k) {
     Tenuto[k] = false;
     PosDado[k].reset();  // else the first throw would keep off the last game's places
     b.tieni[k].Hide();

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "board/assets.h"
 
 namespace {
 
@@ -40,12 +39,4 @@ DiceAnalysis analyseDice(const std::array<int, 5>& faces) {
   if (run >= 4) a.smallStraight = 30;
   if (run >= 5) a.largeStraight = 40;
   return a;
-}
-
-int categoryValue(const DiceAnalysis& a, int index) {
-  if (index < kUpperCategories) return (index + 1) * a.count[index + 1];
-  const int lower[kCategories - kUpperCategories] = {
-      a.threeOfAKind,  a.fourOfAKind, a.fullHouse, a.smallStraight,
-      a.largeStraight, a.fiveOfAKind, a.sum};
-  return lower[index - kUpperCategories];
 }

@@ -16,6 +16,3 @@ struct DiceAnalysis {
 };
 
 DiceAnalysis analyseDice(const std::array<int, 5>& faces);
-
-// What the hand is worth in score box `index` (0 to 12, in sheet order).
-int categoryValue(const DiceAnalysis& a, int index);

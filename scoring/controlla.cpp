@@ -29,3 +29,16 @@ void GameWindow::controlla() {
   PuntiPentaro = a.fiveOfAKind;
   for (PictureBox& d : b.dado) d.Hide();
 }
+
+int GameWindow::handPoints(int box) const {
+  DiceAnalysis a;
+  a.count = {0, Conta1, Conta2, Conta3, Conta4, Conta5, Conta6};
+  a.sum = SommaDadi;
+  a.threeOfAKind = Punti3Tipo;
+  a.fourOfAKind = Punti4Tipo;
+  a.fullHouse = PuntiFull;
+  a.smallStraight = PuntiScalaMinima;
+  a.largeStraight = PuntiScalaMassima;
+  a.fiveOfAKind = PuntiPentaro;
+  return kCategoryTable[box].points(a);
+}

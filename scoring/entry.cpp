@@ -24,19 +24,15 @@ void GameWindow::Scelta(int Index) {
   b.OKM.Show();
 
   // The totals of the halves that change are shown, 0 included.
-  bool upperChanged = Index < kUpperCategories;
+  bool upperChanged = kCategoryTable[Index].upper();
   bool lowerChanged = !upperChanged;
   if (CategoriaScelta > 0) {
     const int k = CategoriaScelta - 1;
-    (k < kUpperCategories ? upperChanged : lowerChanged) = true;
+    (kCategoryTable[k].upper() ? upperChanged : lowerChanged) = true;
     b.PUNTI[k].setCaption("");
   }
 
-  const int values[kCategories] = {Conta1,     2 * Conta2,       3 * Conta3,        4 * Conta4,
-                                   5 * Conta5, 6 * Conta6,       Punti3Tipo,        Punti4Tipo,
-                                   PuntiFull,  PuntiScalaMinima, PuntiScalaMassima, PuntiPentaro,
-                                   SommaDadi};
-  const long entry = values[Index];
+  const long entry = handPoints(Index);
   b.PUNTI[Index].setCaption(numberText(entry));
   CategoriaScelta = Index + 1;
 

@@ -14,6 +14,4 @@ struct SheetTotals {
   long grand() const { return upper + bonus + lower; }
 };
 
-inline long upperBonus(long upper) { return upper >= kBonusThreshold ? kBonusPoints : 0; }
-
 SheetTotals sheetTotals(const std::array<Label, kCategories>& boxes);

@@ -6,7 +6,7 @@
 SheetTotals sheetTotals(const std::array<Label, kCategories>& boxes) {
   SheetTotals t;
   for (int i = 0; i < kCategories; ++i)
-    (i < kUpperCategories ? t.upper : t.lower) += wholeNumber(boxes[i].caption());
+    (kCategoryTable[i].upper() ? t.upper : t.lower) += wholeNumber(boxes[i].caption());
   t.bonus = upperBonus(t.upper);
   return t;
 }

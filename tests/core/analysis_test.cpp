@@ -1,53 +1,73 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scoring/analysis.h"
+// Every hand in every box, against the rules as a player reads them.
 
-#include <gtest/gtest.h>
+#include <algorithm>
+#include <set>
+
+#include "game_fixture.h"
 
 namespace {
 
-struct Case {
-  std::array<int, 5> dice;
-  int sum, three, four, full, small, large, five;
-};
+using Hand = std::array<int, 5>;
 
-// Hands and what they are worth in every category that is not a plain count.
-const Case kCases[] = {
-    {{4, 4, 4, 4, 4}, 20, 20, 20, 0, 0, 0, 50},  // five of a kind is no full house
-    {{2, 3, 2, 3, 3}, 13, 13, 0, 25, 0, 0, 0},   // full house
-    {{6, 6, 6, 6, 1}, 25, 25, 25, 0, 0, 0, 0},   // four of a kind is no full house
-    {{5, 1, 4, 2, 3}, 15, 0, 0, 0, 30, 40, 0},   // a large straight is a small one too
-    {{2, 6, 3, 5, 4}, 20, 0, 0, 0, 30, 40, 0},
-    {{1, 2, 3, 4, 4}, 14, 0, 0, 0, 30, 0, 0},
-    {{1, 2, 2, 3, 4}, 12, 0, 0, 0, 30, 0, 0},
-    {{3, 4, 5, 6, 6}, 24, 0, 0, 0, 30, 0, 0},
-    {{6, 3, 1, 5, 4}, 19, 0, 0, 0, 30, 0, 0},  // 3-4-5-6 with a stray 1
-    {{1, 2, 3, 5, 6}, 17, 0, 0, 0, 0, 0, 0},   // two runs across a gap are no straight
-    {{1, 2, 4, 5, 6}, 18, 0, 0, 0, 0, 0, 0},
-    {{3, 3, 4, 4, 5}, 19, 0, 0, 0, 0, 0, 0},  // two pairs are no full house
-    {{1, 1, 2, 2, 6}, 12, 0, 0, 0, 0, 0, 0},
-    {{3, 3, 3, 5, 5}, 19, 19, 0, 25, 0, 0, 0},
-};
+int sum(const Hand& d) { return d[0] + d[1] + d[2] + d[3] + d[4]; }
+int most(const Hand& d) {
+  int m = 0;
+  for (int f = 1; f <= 6; ++f) m = std::max<int>(m, std::count(d.begin(), d.end(), f));
+  return m;
+}
+bool has(const Hand& d, std::set<int> faces) {
+  for (int f : d) faces.erase(f);
+  return faces.empty();
+}
 
-TEST(DiceAnalysis, CategoryValuesOfKnownHands) {
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(::testing::PrintToString(c.dice));
-    const DiceAnalysis a = analyseDice(c.dice);
-    EXPECT_EQ(a.sum, c.sum);
-    EXPECT_EQ(a.threeOfAKind, c.three);
-    EXPECT_EQ(a.fourOfAKind, c.four);
-    EXPECT_EQ(a.fullHouse, c.full);
-    EXPECT_EQ(a.smallStraight, c.small);
-    EXPECT_EQ(a.largeStraight, c.large);
-    EXPECT_EQ(a.fiveOfAKind, c.five);
+// The categories in the order of the sheet, as the rules state them.
+int rule(int box, const Hand& d) {
+  const std::set<int> faces(d.begin(), d.end());
+  switch (box) {
+    case 6:
+      return most(d) >= 3 ? sum(d) : 0;
+    case 7:
+      return most(d) >= 4 ? sum(d) : 0;
+    case 8:
+      return faces.size() == 2 && most(d) == 3 ? 25 : 0;
+    case 9:
+      return has(d, {1, 2, 3, 4}) || has(d, {2, 3, 4, 5}) || has(d, {3, 4, 5, 6}) ? 30 : 0;
+    case 10:
+      return has(d, {1, 2, 3, 4, 5}) || has(d, {2, 3, 4, 5, 6}) ? 40 : 0;
+    case 11:
+      return most(d) == 5 ? 50 : 0;
+    case 12:
+      return sum(d);
+    default:
+      return (box + 1) * int(std::count(d.begin(), d.end(), box + 1));  // ASSI to SEI
   }
 }
 
-TEST(DiceAnalysis, CountsEveryFace) {
-  const DiceAnalysis a = analyseDice({6, 1, 6, 3, 6});
-  EXPECT_EQ(a.count[1], 1);
-  EXPECT_EQ(a.count[2], 0);
-  EXPECT_EQ(a.count[3], 1);
-  EXPECT_EQ(a.count[6], 3);
+class Categories : public GameTest {};
+
+TEST_F(Categories, EveryHandInEveryBoxScoresAsTheRulesSay) {
+  GameWindow& g = started();
+  int hands = 0;
+  for (Hand d{1, 1, 1, 1, 1}; d[0] <= 6;) {
+    ++hands;
+    g.ValoreDado = d;
+    g.SceltaAttiva = 1;
+    g.controlla();
+    for (int box = 0; box < kCategories; ++box) {
+      g.PUNTI_Click(box);  // each click moves the entry
+      ASSERT_EQ(g.board.PUNTI[box].caption(), std::to_string(rule(box, d)))
+          << ::testing::PrintToString(d) << " in " << g.board.Label4[box].caption();
+    }
+    g.board.PUNTI[kCategories - 1].setCaption("");
+    g.CategoriaScelta = 0;
+    // The next hand in ascending order: each unordered hand once.
+    int k = 4;
+    while (k > 0 && d[k] == 6) --k;
+    ++d[k];
+    for (int j = k + 1; j < 5; ++j) d[j] = d[k];
+  }
+  EXPECT_EQ(hands, 252);
 }
 
 }  // namespace
