@@ -131,8 +131,18 @@ void QtPlatform::cancelWaits() {
   for (QEventLoop* loop : waits_) loop->quit();
 }
 
+// PENTARO_SEED stands in for the time of day: the n-th seeding of the run
+// takes the variable's text and n, so the same clicks bring the same dice
+// again and a game a player reports can be played over.
 void QtPlatform::seedRandom(double seed) {
-  random_.seed(std::bit_cast<std::uint32_t>(static_cast<float>(seed)));
+  if (replay_.isEmpty()) {
+    random_.seed(std::bit_cast<std::uint32_t>(static_cast<float>(seed)));
+    return;
+  }
+  std::vector<std::uint32_t> words(replay_.begin(), replay_.end());
+  words.push_back(seedings_++);
+  std::seed_seq sequence(words.begin(), words.end());
+  random_.seed(sequence);
 }
 
 double QtPlatform::random() { return std::generate_canonical<double, 32>(random_); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <functional>
@@ -67,6 +68,8 @@ class QtPlatform : public Platform {
  private:
   QElapsedTimer clock_;
   std::mt19937 random_;
+  const QByteArray replay_ = qgetenv("PENTARO_SEED");
+  std::uint32_t seedings_ = 0;  // with PENTARO_SEED: how often the dice were seeded
   std::map<int, PictureRef> bitmaps_;
   std::unique_ptr<SoundPlayer> sound_;
   bool soundTried_ = false;
