@@ -10,8 +10,8 @@
 # mutants by name. MUTANT_TIMEOUT (seconds, default 300) bounds each run of
 # tests, MUTANT_JOBS (default 2) the build's parallel jobs.
 #
-# A mutant's "tests:" line names suites: core (the core tests, stopping at
-# the first failure, the long-play games last), shell (the Qt shell's tests)
+# A mutant's "tests:" line names suites: core (the core and advisor tests,
+# stopping at the first failure, the long-play games last), shell (the Qt shell's tests)
 # and launcher; or it gives ctest arguments after "ctest".
 #
 # A mutant is "caught" when its tests fail, "missed" when they pass, "stale"
@@ -56,6 +56,7 @@ plant() {  # FILE FIND INTO
 suite_command() {  # SUITE
   case $1 in
     core) echo "tests/core_tests --gtest_brief=1 --gtest_fail_fast '--gtest_filter=-*LongPlay*' &&" \
+               "tests/advisor_tests --gtest_brief=1 --gtest_fail_fast &&" \
                "tests/core_tests --gtest_brief=1 --gtest_fail_fast '--gtest_filter=*LongPlay*'" ;;
     shell) echo "QT_QPA_PLATFORM=offscreen tests/shell_tests --gtest_brief=1 --gtest_fail_fast" ;;
     launcher) echo "ctest -R '^launcher\$'" ;;
@@ -64,7 +65,7 @@ suite_command() {  # SUITE
 }
 suite_targets() {  # SUITE
   case $1 in
-    core) echo core_tests ;;
+    core) echo core_tests advisor_tests ;;
     shell) echo shell_tests ;;
     *) echo pentaro ;;
   esac
@@ -141,7 +142,7 @@ done < "$list"
 flush
 
 # The build folder holds the game as it is again.
-cmake --build "$build" -j "$jobs" --target core_tests shell_tests pentaro > /dev/null 2>&1
+cmake --build "$build" -j "$jobs" --target core_tests advisor_tests shell_tests pentaro > /dev/null 2>&1
 
 total=$((caught + missed + stale + broken))
 echo "mutants: $total, caught $caught, missed $missed, stale $stale, broken $broken"

@@ -31,18 +31,6 @@ class AdvisorTest : public GameTest {
   void lay(const std::array<const char*, kCategories>& sheet) {
     for (int i = 0; i < kCategories; ++i) game->board.PUNTI[i].setCaption(sheet[i]);
   }
-  // Throws the dice not held: the n-th lands on places[n] showing faces[n].
-  void throwDice(std::vector<int> places, std::vector<int> faces) {
-    for (std::size_t n = 0; n < places.size(); ++n) platform.scriptDie(places[n], faces[n]);
-    game->tira_Click();
-  }
-  // Selects dice on the tray and holds them, as the player would.
-  void hold(std::vector<int> places) {
-    for (int p : places) game->dado_Click(p);
-    tick(2);
-    ASSERT_EQ(game->board.Label2.caption(), "TIENI");
-    game->Label2_Click();
-  }
   std::vector<int> sorted(std::vector<int> v) const {
     std::sort(v.begin(), v.end());
     return v;
@@ -92,7 +80,7 @@ TEST_F(AdvisorTest, NothingToAdviseOutsideTheTurn) {
   started();
   bool duringThrow = true;
   platform.duringWait = [&] { duringThrow = advice().available; };
-  throwDice({0, 1, 2, 3, 4}, {1, 2, 3, 4, 5});
+  throwOnto({0, 1, 2, 3, 4}, {1, 2, 3, 4, 5});
   EXPECT_FALSE(duringThrow);
   EXPECT_TRUE(advice().available);
   game->basta_Click();
@@ -116,7 +104,7 @@ TEST_F(AdvisorTest, WithOnlyChanceLeftKeepsWhatBeatsAThrow) {
   started();
   lay(kAllButChance);
   // Two throws to come: a thrown die is worth 4.25, so keep the 5 and the 6.
-  throwDice({2, 4, 6, 8, 10}, {2, 5, 6, 1, 4});
+  throwOnto({2, 4, 6, 8, 10}, {2, 5, 6, 1, 4});
   Advice a = advice();
   EXPECT_EQ(sorted(a.keepTray), (std::vector<int>{4, 6}));
   EXPECT_TRUE(a.keepHeld.empty());
@@ -131,14 +119,14 @@ TEST_F(AdvisorTest, WithOnlyChanceLeftKeepsWhatBeatsAThrow) {
   EXPECT_NEAR(a.expected, 60 + 11 + 3 * 4.25, 1e-9);
 
   // One throw to come: a thrown die is worth 3.5, so keep every 4, 5 and 6.
-  throwDice({3, 5}, {4, 3});
+  throwOnto({3, 5}, {4, 3});
   a = advice();
   EXPECT_EQ(sorted(a.keepHeld), (std::vector<int>{1, 2}));
   EXPECT_EQ(a.keepTray, std::vector<int>{3});
   EXPECT_NEAR(a.expected, 60 + 5 + 6 + 4 + 2 * 3.5, 1e-9);
 
   // The advice not taken, the last throw leaves one box to choose.
-  throwDice({7, 9}, {6, 1});
+  throwOnto({7, 9}, {6, 1});
   a = advice();
   EXPECT_EQ(a.box, 12);
   EXPECT_TRUE(a.keepTray.empty() && a.keepHeld.empty());
@@ -148,7 +136,7 @@ TEST_F(AdvisorTest, WithOnlyChanceLeftKeepsWhatBeatsAThrow) {
 TEST_F(AdvisorTest, StopsWhenKeepingAllFiveBeatsThrowing) {
   started();
   lay(kAllButChance);
-  throwDice({0, 5, 9, 13, 17}, {6, 5, 6, 5, 6});
+  throwOnto({0, 5, 9, 13, 17}, {6, 5, 6, 5, 6});
   const Advice a = advice();
   EXPECT_TRUE(a.stop);
   EXPECT_EQ(sorted(a.keepTray), (std::vector<int>{0, 5, 9, 13, 17}));
@@ -157,7 +145,7 @@ TEST_F(AdvisorTest, StopsWhenKeepingAllFiveBeatsThrowing) {
 
 TEST_F(AdvisorTest, FiveSixesTakePentaro) {
   GameWindow& g = started();
-  throwDice({1, 2, 3, 4, 5}, {6, 6, 6, 6, 6});
+  throwOnto({1, 2, 3, 4, 5}, {6, 6, 6, 6, 6});
   EXPECT_TRUE(advice().stop);
   g.Label29_Click();  // "FERMATI"
   const Advice a = advice();
@@ -171,7 +159,7 @@ TEST_F(AdvisorTest, FiveSixesTakePentaro) {
 
 TEST_F(AdvisorTest, EachPlayerIsAdvisedOnTheirOwnSheet) {
   GameWindow& g = started(2);
-  throwDice({1, 2, 3, 4, 5}, {6, 6, 6, 6, 6});
+  throwOnto({1, 2, 3, 4, 5}, {6, 6, 6, 6, 6});
   g.Label29_Click();
   g.PUNTI_Click(11);
   g.OK_Click();
@@ -216,7 +204,7 @@ TEST_F(AdvisorTest, AdviceLeavesTheGameAsItWas) {
     EXPECT_TRUE(g.board.takeDirty().empty());
   };
   unchangedByAdvice("before the first throw");
-  throwDice({0, 1, 2, 3, 4}, {1, 1, 3, 6, 6});
+  throwOnto({0, 1, 2, 3, 4}, {1, 1, 3, 6, 6});
   hold({3, 4});
   g.dado_Click(0);  // a selection left as it is
   unchangedByAdvice("with dice held and selected");

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "fake_platform.h"
 #include "flow/game_window.h"
@@ -72,6 +73,40 @@ class GameTest : public ::testing::Test {
       if (game->board.Timer1.Enabled) game->Timer1_Timer();
     }
   }
+
+  // Throws the dice not held: the n-th lands on places[n] showing faces[n]
+  // (by default 1, 2, 3...).
+  void throwOnto(std::vector<int> places, std::vector<int> faces = {}) {
+    for (std::size_t n = 0; n < places.size(); ++n)
+      platform.scriptDie(places[n], n < faces.size() ? faces[n] : int(n) + 1);
+    game->tira_Click();
+  }
+  // Selects tray dice and confirms "TIENI" as the player would.
+  void hold(std::vector<int> places) {
+    for (int p : places) game->dado_Click(p);
+    tick(2);
+    ASSERT_EQ(game->board.Label2.caption(), "TIENI");
+    ASSERT_TRUE(game->board.Label2.visible());
+    game->Label2_Click();
+  }
+  int diceOnTray() const { return int(std::count(game->Occupato.begin(), game->Occupato.end(), true)); }
+  int heldDice() const { return int(std::count(game->Tenuto.begin(), game->Tenuto.end(), true)); }
+
+  // The record as the next start of the game shows it: "NAME POINTS".
+  std::string recordOnNextStart() {
+    GameWindow fresh(platform, folder.string());
+    fresh.Form_Load();
+    return fresh.board.NomeRecord.caption() + " " + fresh.board.PuntiRecord.caption();
+  }
+  // Stores a record the way the end of a game does.
+  void storeAsTheGameDoes(const std::string& name, const std::string& points) {
+    game->board.NomeRecord.setCaption(name);
+    game->board.PuntiRecord.setCaption(points);
+    game->ModoRecord = modoRecord::kStore;
+    game->RECORDFile();
+  }
+  // The stored record file, decoded.
+  std::string storedLine() { return complement(readFileBytes(data("MCRC00.RCX")).value_or("")); }
 
   std::filesystem::path folder;
   FakePlatform platform;

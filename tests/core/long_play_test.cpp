@@ -30,9 +30,7 @@ class LongPlay : public GameTest, public ::testing::WithParamInterface<int> {
     const GameWindow& g = *game;
     const Board& b = g.board;
     if (!g.playing()) return;
-    const int tray =
-        static_cast<int>(std::count(g.Occupato.begin(), g.Occupato.begin() + 18, true));
-    const int held = static_cast<int>(std::count(g.Tenuto.begin(), g.Tenuto.begin() + 5, true));
+    const int tray = diceOnTray(), held = heldDice();
     if (g.SceltaAttiva == 0 && g.NumTiro > 1) {
       ASSERT_EQ(tray + held, 5);
     }

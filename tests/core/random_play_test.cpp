@@ -71,9 +71,7 @@ class RandomPlay : public GameTest {
 
   void check() {
     const GameWindow& g = *game;
-    const int tray =
-        static_cast<int>(std::count(g.Occupato.begin(), g.Occupato.begin() + 18, true));
-    const int held = static_cast<int>(std::count(g.Tenuto.begin(), g.Tenuto.begin() + 5, true));
+    const int tray = diceOnTray(), held = heldDice();
     if (g.playing() && g.SceltaAttiva == 0 && g.NumTiro > 1) {
       ASSERT_EQ(tray + held, 5) << "throw " << g.NumTiro;
     }

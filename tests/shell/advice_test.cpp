@@ -30,21 +30,6 @@ class AdviceTest : public GameAppTest {
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return advice().state() == AdviceRequest::State::Shown; }, 60000));
   }
-  // What the game is, as far as a player or a handler could tell.
-  std::string snapshot() {
-    const GameWindow& g = app->game;
-    const Board& b = g.board;
-    std::string s = std::to_string(g.NumTiro) + std::to_string(g.SceltaAttiva) +
-                    std::to_string(g.CategoriaScelta);
-    for (int i = 0; i < 18; ++i)
-      s += std::to_string(g.Occupato[i]) + std::to_string(g.FacciaPos[i]) +
-           std::to_string(b.filtro[i].visible()) + std::to_string(b.dado[i].visible());
-    for (int k = 0; k < 5; ++k)
-      s += std::to_string(g.Tenuto[k]) + std::to_string(g.ValoreDado[k]) +
-           std::to_string(b.filtroT[k].visible());
-    for (const Label& p : b.PUNTI) s += p.caption() + "|";
-    return s;
-  }
 };
 
 TEST_F(AdviceTest, TablesAreWorkedOutWhileTheNamesAreTyped) {
@@ -105,11 +90,9 @@ TEST_F(AdviceTest, ShowsTheBestMoveAndGoesAtTheNextAction) {
 
   QTest::keyClick(&app->window, Qt::Key_Space);
   EXPECT_EQ(advice().state(), AdviceRequest::State::None);
-  const std::string before = snapshot();
   b.takeDirty();
   ask();
-  EXPECT_EQ(snapshot(), before);       // it only shows
-  EXPECT_TRUE(b.takeDirty().empty());  // not even a board element changed
+  EXPECT_TRUE(b.takeDirty().empty());  // it only shows: no board element changed
   const advisor::Advice& a = advice().advice();
   ASSERT_TRUE(a.available);
   // One mark for each die to keep, on that die, clear of the pips of the

@@ -5,6 +5,7 @@
 #include "desktop/keyboard.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTimer>
 #include <string>
 #include <vector>
@@ -266,6 +267,21 @@ TEST_F(KeysTest, MenusNameTheirKeys) {
   RulesWindow* rules = app->window.aids().rules();
   ASSERT_TRUE(rules);
   EXPECT_TRUE(rules->isVisible());
+}
+
+// A key held down repeats: the repeats are not presses, but for the
+// highlight, which walks on.
+TEST_F(KeysTest, AHeldKeyActsOnce) {
+  startGame("ugo");
+  press(Qt::Key_Space);
+  ASSERT_EQ(app->game.NumTiro, 2);
+  const int die = KeyboardPlay::trayDiceInOrder(board())[0];
+  for (bool repeat : {false, true, true}) {
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1", repeat);
+    QApplication::sendEvent(&app->window, &held);
+  }
+  EXPECT_TRUE(board().filtro[die].visible());
+  EXPECT_EQ(clicks.size(), 2u);
 }
 
 }  // namespace

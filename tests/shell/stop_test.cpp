@@ -52,16 +52,6 @@ class StopTest : public ::testing::Test {
   void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
 };
 
-TEST_F(StopTest, RecordInTheWayEndsTheStart) {
-  EXPECT_EXIT(
-      {
-        startIn({"MCRC00.RCX"});
-        GameApp app;
-        app.start();
-      },
-      ::testing::ExitedWithCode(1), "PROGRAMA ARRESTATO: FILE RECORD DANNEGGIATO O NON TROVATO!!!");
-}
-
 TEST_F(StopTest, TiltedDieInTheWayEndsTheFirstThrow) {
   QStringList tilted;
   for (const char* rotation : {"030", "060", "090", "120", "150"})

@@ -108,23 +108,6 @@ TEST_F(WindowTest, CategoryNamesExplainThemselves) {
   EXPECT_EQ(tipAt(b.Label4[13]), "Se il totale raggiunge o supera 63. Vale 35 punti.");
 }
 
-TEST_F(WindowTest, ClicksReachTheDiceThroughARealThrow) {
-  Board& b = app->game.board;
-  startGame("ugo");
-  QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, centre(b.tira));
-  // The throw has run its animation on the real clock by now.
-  ASSERT_TRUE(
-      QTest::qWaitFor([&] { return app->game.NumTiro == 2 && !app->game.turnBusy(); }, 5000));
-  int die = 0;
-  while (!b.dado[die].visible()) ++die;
-  QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, centre(b.dado[die]));
-  EXPECT_TRUE(b.filtro[die].visible());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return b.Label2.visible(); }, 2000));
-  QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, centre(b.Label2));
-  EXPECT_TRUE(b.tieni[0].visible());
-  EXPECT_FALSE(b.dado[die].visible());
-}
-
 TEST_F(WindowTest, DoubleClicksAndTheEdgeOfTheHoldRowThroughATurn) {
   Board& b = app->game.board;
   GameWindow& g = app->game;
