@@ -276,12 +276,6 @@ TEST_F(ScoringTest, PointerShowsTheHandOnlyOverBoxesAClickWouldFill) {
   g.PUNTI_MouseMove(0);
   g.PUNTI_MouseMove(3);  // used, though worth nothing: a click is refused
   EXPECT_FALSE(g.board.pointer().custom);
-  g.PUNTI_MouseMove(0);
-  g.TPS_MouseMove(1);
-  EXPECT_FALSE(g.board.pointer().custom);
-  g.PUNTI_MouseMove(0);
-  g.TOTALE_Click();
-  EXPECT_FALSE(g.board.pointer().custom);
 
   // Abandoned while choosing: the empty boxes of the resting board take nothing.
   g.basta_Click();
