@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A thousand whole games of random legal play, some abandoned in the middle
 // of a wait, checked after every step: the dice, the totals, the boxes and
-// the record must always agree with what was played. Four shards of 250
-// games each, so that they can run side by side.
+// the record must always agree with what was played, and an abandoned game
+// stays dead whatever is clicked until the next one starts. Four shards of
+// 250 games each, so that they can run side by side.
 
 #include <algorithm>
 #include <random>
@@ -25,6 +26,25 @@ class LongPlay : public GameTest, public ::testing::WithParamInterface<int> {
 
   // The player whose sheet is on the board.
   int onTurn() const { return game->Giocatore == 2 ? 1 : 0; }
+
+  // A stray click, hover or double click on anything visible.
+  void stray() {
+    Element* e = elements[pick(static_cast<int>(elements.size()))];
+    if (!e->visible()) return;
+    if (e->Click) e->Click();
+    if (e->MouseMove) e->MouseMove();
+    if (e->DblClick && chance(4)) e->DblClick();
+  }
+
+  void checkDead() {
+    const Board& b = game->board;
+    ASSERT_EQ(diceOnTray(), 0);
+    for (const PictureBox& d : b.dado) ASSERT_FALSE(d.visible());
+    for (const Element* e : {static_cast<const Element*>(&b.tira), static_cast<const Element*>(&b.OK),
+                             static_cast<const Element*>(&b.Label29)})
+      ASSERT_FALSE(e->visible());
+    for (const Label& p : b.PUNTI) ASSERT_EQ(p.caption(), "");
+  }
 
   void check() {
     const GameWindow& g = *game;
@@ -72,6 +92,7 @@ class LongPlay : public GameTest, public ::testing::WithParamInterface<int> {
         platform.duringWait = [this] {
           game->basta_Click();
           abandoned = true;
+          for (int i = pick(4); i > 0; --i) stray();
         };
       }
       game->tira_Click();
@@ -142,8 +163,11 @@ class LongPlay : public GameTest, public ::testing::WithParamInterface<int> {
     }
     if (abandoned) {
       ++abandons;
-      ASSERT_FALSE(b.tira.visible());
-      for (const Label& p : b.PUNTI) ASSERT_EQ(p.caption(), "");
+      for (int i = 0; i < 30 && !HasFatalFailure(); ++i) {
+        checkDead();
+        stray();
+        tick(1 + pick(3));
+      }
       return;
     }
     ++games;
@@ -163,6 +187,7 @@ class LongPlay : public GameTest, public ::testing::WithParamInterface<int> {
   }
 
   std::mt19937 rng{static_cast<unsigned>(6 + GetParam())};
+  std::vector<Element*> elements;
   std::array<std::array<std::string, 13>, 2> confirmed;
   std::string recordBefore;
   double recordPoints = 0;
@@ -172,6 +197,11 @@ class LongPlay : public GameTest, public ::testing::WithParamInterface<int> {
 
 TEST_P(LongPlay, GamesKeepDiceTotalsBoxesAndRecordRight) {
   open();
+  for (Element* e : game->board.order()) {
+    elements.push_back(e);
+    if (auto* panel = dynamic_cast<Panel*>(e))
+      elements.insert(elements.end(), panel->children.begin(), panel->children.end());
+  }
   while (games < 250) {
     playGame();
     if (HasFatalFailure()) {
