@@ -140,6 +140,11 @@ class LongPlay : public GameTest, public ::testing::WithParamInterface<int> {
     game->PUNTI_Click(box);
     check();
     confirmed[player][box] = b.PUNTI[box].caption();
+    if (game->playing() && chance(300)) {  // abandoned from the menu instead of accepting
+      game->basta_Click();
+      abandoned = true;
+      return;
+    }
     if (game->playing()) game->OK_Click();
     check();
   }
@@ -159,6 +164,7 @@ class LongPlay : public GameTest, public ::testing::WithParamInterface<int> {
     while (game->playing()) {
       if (!throwTurn()) break;
       enterHand();
+      if (abandoned) break;
       if (HasFatalFailure()) return;
     }
     if (abandoned) {
