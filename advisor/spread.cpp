@@ -2,8 +2,6 @@
 #include "advisor/spread.h"
 
 #include <algorithm>
-#include <bit>
-#include <thread>
 
 #include "advisor/turn_tree.h"
 
@@ -28,23 +26,7 @@ struct Moments {
 
 Spread::Spread(const Strategy& strategy, const std::atomic<bool>* cancelled)
     : strategy_(strategy), square_(std::size_t{kFullSheet + 1} * kUppers, 0.0) {
-  // As for the strategy: the sheets with the same number of entries depend
-  // only on those with one more, so each level is shared among the cores.
-  std::array<std::vector<unsigned>, kCategories> level;
-  for (unsigned used = 0; used < kFullSheet; ++used) level[std::popcount(used)].push_back(used);
-  const unsigned workers = std::max(1u, std::thread::hardware_concurrency());
-  for (int entries = kCategories - 1; entries >= 0; --entries) {
-    const std::vector<unsigned>& sheets = level[entries];
-    std::atomic<std::size_t> next = 0;
-    auto work = [&] {
-      for (std::size_t i; (i = next++) < sheets.size() && !(cancelled && *cancelled);)
-        solveSheets(sheets[i]);
-    };
-    std::vector<std::jthread> helpers;
-    for (unsigned w = 1; w < std::min<std::size_t>(workers, sheets.size()); ++w)
-      helpers.emplace_back(work);
-    work();
-  }
+  forEachSheetLatestFirst([this](unsigned used) { solveSheets(used); }, cancelled);
 }
 
 void Spread::solveSheets(unsigned used) {

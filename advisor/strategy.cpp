@@ -47,8 +47,17 @@ std::shared_ptr<const Strategy> solve(const std::atomic<bool>* cancelled) {
 Strategy::Strategy(const std::atomic<bool>* cancelled)
     : future_(std::size_t{kFullSheet + 1} * kUppers, 0.0) {
   const auto reach = reachableUppers();
-  // The sheets with the same number of entries depend only on those with one
-  // more: each such level is shared out among the cores, sheet by sheet.
+  forEachSheetLatestFirst(
+      [&](unsigned used) {
+        for (int u = 0; u < kUppers; ++u)
+          if (reach[used & kUpperPart][u])
+            future_[slot({used, u})] = TurnValues(future_, {used, u}).start();
+      },
+      cancelled);
+}
+
+void forEachSheetLatestFirst(const std::function<void(unsigned used)>& solveSheet,
+                             const std::atomic<bool>* cancelled) {
   std::array<std::vector<unsigned>, kCategories> level;
   for (unsigned used = 0; used < kFullSheet; ++used) level[std::popcount(used)].push_back(used);
   const unsigned workers = std::max(1u, std::thread::hardware_concurrency());
@@ -56,12 +65,8 @@ Strategy::Strategy(const std::atomic<bool>* cancelled)
     const std::vector<unsigned>& sheets = level[entries];
     std::atomic<std::size_t> next = 0;
     auto work = [&] {
-      for (std::size_t i; (i = next++) < sheets.size() && !(cancelled && *cancelled);) {
-        const unsigned used = sheets[i];
-        for (int u = 0; u < kUppers; ++u)
-          if (reach[used & kUpperPart][u])
-            future_[slot({used, u})] = TurnValues(future_, {used, u}).start();
-      }
+      for (std::size_t i; (i = next++) < sheets.size() && !(cancelled && *cancelled);)
+        solveSheet(sheets[i]);
     };
     std::vector<std::jthread> helpers;
     for (unsigned w = 1; w < std::min<std::size_t>(workers, sheets.size()); ++w)

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <vector>
 
 #include "advisor/dice_sets.h"
@@ -17,6 +18,13 @@ struct Sheet {
   unsigned used = 0;  // bit i: box i holds an entry
   int upper = 0;      // total of boxes 0 to 5
 };
+
+// Calls `solveSheet(used)` for every sheet but the full one, latest first.
+// The sheets with the same number of entries depend only on those with one
+// more, so each such level is shared out among the cores, sheet by sheet.
+// Stops early once `cancelled` is set.
+void forEachSheetLatestFirst(const std::function<void(unsigned used)>& solveSheet,
+                             const std::atomic<bool>* cancelled);
 
 class Strategy {
  public:

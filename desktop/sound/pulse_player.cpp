@@ -80,18 +80,18 @@ class PulsePlayer : public SoundPlayer {
   void start(std::string file) {
     auto* p = new Playing{std::move(file), {}, nullptr};
     const std::optional<WaveSound> wave = readWave(p->file);
-    pa_sample_spec spec{};
-    if (wave) spec = {serverFormat(wave->format), wave->rate, uint8_t(wave->channels)};
-    if (!wave || wave->samples.empty() || !pa_sample_spec_valid(&spec) ||
+    pa_sample_spec sampleFormat{};
+    if (wave) sampleFormat = {serverFormat(wave->format), wave->rate, uint8_t(wave->channels)};
+    if (!wave || wave->samples.empty() || !pa_sample_spec_valid(&sampleFormat) ||
         pa_context_get_state(context_) != PA_CONTEXT_READY ||
-        !(p->stream = pa_stream_new(context_, "PENTARO", &spec, nullptr))) {
+        !(p->stream = pa_stream_new(context_, "PENTARO", &sampleFormat, nullptr))) {
       delete p;
       return;
     }
     p->samples = wave->samples;
     playing_ = p;
     pa_cvolume volume;
-    pa_cvolume_set(&volume, spec.channels, pa_sw_volume_from_linear(0.5));
+    pa_cvolume_set(&volume, sampleFormat.channels, pa_sw_volume_from_linear(0.5));
     pa_stream_set_write_callback(p->stream, feed, this);
     if (pa_stream_connect_playback(p->stream, nullptr, nullptr, PA_STREAM_NOFLAGS, &volume,
                                    nullptr) < 0)
