@@ -275,7 +275,7 @@ TEST_F(KeysTest, AHeldKeyActsOnce) {
   startGame("ugo");
   press(Qt::Key_Space);
   ASSERT_EQ(app->game.NumTiro, 2);
-  const int die = KeyboardPlay::trayDiceInOrder(board())[0];
+  const int die = trayDiceInReadingOrder(board())[0];
   for (bool repeat : {false, true, true}) {
     QKeyEvent held(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1", repeat);
     QApplication::sendEvent(&app->window, &held);
