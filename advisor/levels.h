@@ -48,6 +48,7 @@ class Player {
   // The tables may be empty for "principiante".
   Player(Level level, std::shared_ptr<const Tables> tables);
 
+  Level level() const { return level_; }
   // Before the first throw: only the worth.
   double worth(const Standing& own, const std::optional<Standing>& rival);
   // Before throw number 2 or 3, `throwsLeft` being 2 or 1 then.

@@ -51,7 +51,16 @@ void BoardWidget::repaintChanged() {
   for (const Rect& r : board_.takeDirty()) update(toPixels(r));
 }
 
+void BoardWidget::setArrowOnly(bool arrowOnly) {
+  if (arrowOnly == arrowOnly_) return;
+  arrowOnly_ = arrowOnly;
+  shownPointer_ = {};
+  unsetCursor();
+  updatePointer();
+}
+
 void BoardWidget::updatePointer() {
+  if (arrowOnly_) return;
   const MousePointer& p = board_.pointer();
   if (p == shownPointer_) return;
   shownPointer_ = p;

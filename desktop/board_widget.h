@@ -22,6 +22,8 @@ class BoardWidget : public QWidget {
   void repaintChanged();
   // Follows the board's pointer state.
   void updatePointer();
+  // Only the arrow over the board, whatever lies under the pointer.
+  void setArrowOnly(bool arrowOnly);
 
   static QRect toPixels(const Rect& twips);
   // The board's plain sans-serif at a size in points of a 96-dpi screen.
@@ -60,6 +62,7 @@ class BoardWidget : public QWidget {
   std::function<void(const std::function<void()>&)> run_;
   std::function<void(Element&)> click_;
   Element* pressed_ = nullptr;
+  bool arrowOnly_ = false;
   MousePointer shownPointer_;
   QHash<const Element*, ScaledPicture> scaledCache_;
   bool painted_ = false;

@@ -10,6 +10,7 @@
 #include <QValidator>
 
 #include "desktop/board_widget.h"
+#include "desktop/computer_player.h"
 #include "desktop/history_link.h"
 #include "desktop/language.h"
 #include "desktop/player_aids.h"
@@ -63,9 +64,20 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
   start->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
   addMenuItem(menu, b.basta, {Move::Abandon})->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
 
+  // During the computer's turn the board is its own: the player's pointer
+  // and clicks there do nothing.
+  computer_ = new ComputerPlayer(*this, game);
+  opponentMenu_ = menuBar()->addMenu(tr("Avversario"));
+  computer_->addMenu(opponentMenu_);
   board_ = new BoardWidget(
-      b, [this](const std::function<void()>& h) { run(h); },
-      [this](Element& e) { run([&] { click(game_, e); }); }, this);
+      b,
+      [this](const std::function<void()>& h) {
+        if (!computer_->hasTheBoard()) run(h);
+      },
+      [this](Element& e) {
+        if (!computer_->hasTheBoard()) run([&] { click(game_, e); });
+      },
+      this);
   setCentralWidget(board_);
   new HistoryLink(*this, game);
   aids_ = new PlayerAids(*this, game);
@@ -120,6 +132,9 @@ void MainWindow::run(const std::function<void()>& handler) {
 }
 
 void MainWindow::play(const Move& move) {
+  // The menu stays the player's; the board is the computer's in its turn.
+  const bool onBoard = move.kind < Move::OnePlayer;
+  if (onBoard && computer_->hasTheBoard()) return;
   run([&] { ::play(game_, move); });
 }
 
@@ -188,6 +203,8 @@ void MainWindow::syncFromGame(bool afterTick) {
         field->clearFocus();
     }
   }
+  computer_->follow();
+  board_->setArrowOnly(computer_->hasTheBoard());
   board_->updatePointer();
   board_->repaintChanged();
   if (aids_) aids_->follow();
@@ -223,6 +240,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     gameMenu_->setTitle(tr("&Game"));
+    opponentMenu_->setTitle(tr("Avversario"));
+    computer_->retranslate();
     for (auto& [action, item] : menuItems_) action->setText(language::shown(item->caption));
     if (aids_) {
       aids_->retranslate();

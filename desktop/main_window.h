@@ -6,6 +6,7 @@
 #include <functional>
 
 class BoardWidget;
+class ComputerPlayer;
 class PlayerAids;
 class GameWindow;
 class QAction;
@@ -35,6 +36,8 @@ class MainWindow : public QMainWindow {
   QTimer& turnTimer() { return timer2_; }
   // Keys, advice and the "Aiuto" menu.
   PlayerAids& aids() const { return *aids_; }
+  // The computer in the second seat, and its menu.
+  ComputerPlayer& computer() const { return *computer_; }
   // The name field, made the first time it is needed: an input field is
   // costly to create, and most starts of the game never need one.
   QLineEdit* nameField();
@@ -56,6 +59,8 @@ class MainWindow : public QMainWindow {
   QtPlatform& platform_;
   BoardWidget* board_;
   PlayerAids* aids_ = nullptr;
+  ComputerPlayer* computer_ = nullptr;
+  QMenu* opponentMenu_ = nullptr;
   QLineEdit* nameField_ = nullptr;
   QTimer timer1_;
   // The turn timer ticks every period on paper; in fact it wakes only when a

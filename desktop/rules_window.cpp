@@ -120,7 +120,16 @@ QString RulesWindow::rulesHtml(const Board& b) {
       tr("<p><b>Consiglio</b> (menu Aiuto, tasto H) mostra la mossa migliore per chi &egrave; "
          "di turno &ndash; i dadi da tenere, FERMATI o la casella da scegliere &ndash; e il "
          "punteggio finale che ci si pu&ograve; attendere giocando sempre al meglio. Non "
-         "gioca al posto vostro e sparisce alla mossa successiva.</p>"));
+         "gioca al posto vostro e sparisce alla mossa successiva.</p>") +
+      heading(QT_TRANSLATE_NOOP("RulesWindow", "Avversario")) +
+      tr("<p>Chi gioca da solo pu&ograve; sfidare il computer: nel menu <b>Avversario</b> "
+         "si sceglie il livello, poi <b>2 Giocatori</b>. Il computer siede al secondo posto e "
+         "gioca il suo turno sul tavolo; intanto clic e tasti sul tavolo non contano, il menu "
+         "resta attivo.</p>"
+         "<p><b>Principiante</b> tiene la faccia pi&ugrave; frequente e prende la casella che "
+         "vale di pi&ugrave; subito; <b>esperto</b> gioca al meglio per il proprio punteggio; "
+         "<b>campione</b> gioca per vincere, guardando anche il foglio dell'altro. Il record "
+         "resta alle persone.</p>"));
 }
 
 RulesWindow::RulesWindow(const Board& board, QWidget* parent) : QDialog(parent), board_(board) {

@@ -77,6 +77,9 @@ class GameWindow {
   std::array<std::string, kCategories> Tabella1, Tabella2;
   // Player 1's / player 2's (or the lone player's) grand total as text: score entry.
   std::string Totale1, Totale2;
+  // The computer plays seat 1 / seat 2 of a game for two: the shell, as a
+  // game begins. Its score never becomes the record.
+  std::array<bool, 2> ComputerSeat{};
 
   // ---- The turn: Form_Load resets it
   // The next throw, 1 to 4; 5 once the player stopped early: Form_Load, throw, "FERMATI".

@@ -85,6 +85,13 @@ void GameWindow::endOfGame() {
     if (!waitAndStillCurrent(3)) return;
   }
 
+  // The record holds people only: against the computer, the person's score.
+  if (NumGiocatori == 2 && ComputerSeat[0] != ComputerSeat[1]) {
+    const int person = ComputerSeat[0] ? 1 : 0;
+    points = person == 0 ? Totale1 : Totale2;
+    name = NomeGiocatore[person];
+  }
+
   b.GameOver1.Show();
   b.GameOver2.Show();
   const double record = readLeadingNumber(b.PuntiRecord.caption());

@@ -45,6 +45,25 @@
     </message>
 </context>
 <context>
+    <name>ComputerPlayer</name>
+    <message>
+        <source>Nessuno</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Computer principiante</source>
+        <translation>Computer beginner</translation>
+    </message>
+    <message>
+        <source>Computer esperto</source>
+        <translation>Computer expert</translation>
+    </message>
+    <message>
+        <source>Computer campione</source>
+        <translation>Computer champion</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>ASSI</source>
@@ -313,6 +332,10 @@ If that does not help, install the program again!</translation>
         <source>&amp;Game</source>
         <translation>&amp;Game</translation>
     </message>
+    <message>
+        <source>Avversario</source>
+        <translation>Opponent</translation>
+    </message>
 </context>
 <context>
     <name>PlayerAids</name>
@@ -335,6 +358,14 @@ If that does not help, install the program again!</translation>
 </context>
 <context>
     <name>RulesWindow</name>
+    <message>
+        <source>Avversario</source>
+        <translation>Opponent</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Chi gioca da solo pu&amp;ograve; sfidare il computer: nel menu &lt;b&gt;Avversario&lt;/b&gt; si sceglie il livello, poi &lt;b&gt;2 Giocatori&lt;/b&gt;. Il computer siede al secondo posto e gioca il suo turno sul tavolo; intanto clic e tasti sul tavolo non contano, il menu resta attivo.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Principiante&lt;/b&gt; tiene la faccia pi&amp;ugrave; frequente e prende la casella che vale di pi&amp;ugrave; subito; &lt;b&gt;esperto&lt;/b&gt; gioca al meglio per il proprio punteggio; &lt;b&gt;campione&lt;/b&gt; gioca per vincere, guardando anche il foglio dell&apos;altro. Il record resta alle persone.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;A lone player can take on the computer: choose its level in the &lt;b&gt;Opponent&lt;/b&gt; menu, then &lt;b&gt;2 Players&lt;/b&gt;. The computer takes the second seat and plays its turn on the table; meanwhile clicks and keys on the table do nothing, the menu stays active.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Beginner&lt;/b&gt; keeps its most frequent face and takes the box worth most now; &lt;b&gt;expert&lt;/b&gt; plays its best for its own score; &lt;b&gt;champion&lt;/b&gt; plays to win, looking at the other sheet too. The record stays with people.&lt;/p&gt;</translation>
+    </message>
     <message>
         <source>GNU General Public License, versione 3 o successiva (GPL-3.0-or-later). PENTARO è software libero: può essere ridistribuito e modificato secondo i termini di questa licenza. È distribuito SENZA ALCUNA GARANZIA.</source>
         <translation>GNU General Public License, version 3 or later (GPL-3.0-or-later). PENTARO is free software: you can redistribute it and modify it under the terms of this licence. It comes WITH NO WARRANTY.</translation>
