@@ -36,6 +36,14 @@ cp -r "$data" "$work/game/Dati"
 
 fail() {
   echo "FAILED: $*"
+  # A measurement of a few tens of milliseconds can be blurred on a loaded
+  # machine: what was heard is recorded and measured once more before failing.
+  if [ "${phase-}" = heard ] && [ -z "${PENTARO_SOUND_AGAIN-}" ]; then
+    echo "recording again once"
+    cleanup
+    trap - EXIT
+    PENTARO_SOUND_AGAIN=1 exec bash "$0" "$player" "$module_dir" "$data"
+  fi
   exit 1
 }
 
@@ -71,6 +79,7 @@ kill -INT "$recorder"
 kill "$silence"
 wait "$copier"
 recorder= silence=
+phase=heard
 
 heard=(-t raw -r $rate -e signed -b 16 -c 1 "$work/heard.raw")
 
@@ -133,6 +142,7 @@ near "$knock_pitch" "$fx01_pitch" || fail "the throw does not end with the tray'
 awk -v a="$throw_start" -v b="$throw_end" 'BEGIN { exit !(b - a >= 1.0) }' ||
   fail "the throw's sound is too short for its nine rattles"
 # --- a pipe in a sound's place: that sound is silent, and the game ends ---
+phase=pipe
 rm "$work/game/Dati/fx08.wav"
 mkfifo "$work/game/Dati/fx08.wav"
 status=0
