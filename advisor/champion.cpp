@@ -18,15 +18,6 @@ constexpr int kExactOwn = 2;
 int freeBoxes(const Sheet& s) { return kCategories - std::popcount(s.used); }
 int capped(int upper) { return std::min(upper, kBonusThreshold); }
 
-// The sheet after entering `points` in `box`, and the points it brings with the bonus.
-std::pair<Sheet, int> enter(const Sheet& sheet, int box, int points) {
-  Sheet after{sheet.used | (1u << box), sheet.upper};
-  if (box >= kUpperCategories) return {after, points};
-  after.upper += points;
-  const bool bonus = sheet.upper < kBonusThreshold && after.upper >= kBonusThreshold;
-  return {after, points + (bonus ? kBonusPoints : 0)};
-}
-
 // The standard normal law's chance below x, from a table: the laws of the
 // final scores are worked out by the hundred every turn.
 double normalBelow(double x) {
@@ -75,7 +66,7 @@ std::vector<Outcome> turnOutcomes(const Strategy& strategy, const Sheet& sheet) 
   for (int box = 0; box < kCategories; ++box) {
     if (sheet.used & (1u << box)) continue;
     for (int h = 0; h < S::kHands; ++h) {
-      const auto [after, gained] = enter(sheet, box, sets.value(h + S::kFirstHand, box));
+      const auto [after, gained] = enterBox(sheet, box, sets.value(h + S::kFirstHand, box));
       const double v = gained + strategy.future(after);
       if (v > entry[h]) entry[h] = v, boxOf[h] = box;
     }
@@ -133,7 +124,7 @@ std::vector<double> finalScores(const Strategy& strategy, const Spread& spread,
     for (const auto& [key, points] : layer) {
       const Sheet sheet{key.first, key.second};
       for (const Outcome& o : turnOutcomes(strategy, sheet)) {
-        const auto [after, gained] = enter(sheet, o.box, o.points);
+        const auto [after, gained] = enterBox(sheet, o.box, o.points);
         auto [slot, fresh] = next.try_emplace({after.used, capped(after.upper)});
         if (fresh) slot->second.assign(kScoreLimit, 0.0);
         for (int p = 0; p + gained < kScoreLimit; ++p)
@@ -190,7 +181,7 @@ TurnTree<Worth>::Entries Champion::entries(const Sheet& sheet, int points) {
     std::array<Worth, 128> byPoints;
     byPoints.fill({-1, 0});
     for (int h = 0; h < DiceSets::kHands; ++h) {
-      const auto [next, gained] = enter(sheet, box, sets.value(h + DiceSets::kFirstHand, box));
+      const auto [next, gained] = enterBox(sheet, box, sets.value(h + DiceSets::kFirstHand, box));
       Worth& chance = byPoints[gained];
       if (chance.win < 0) chance = after(next, points + gained);
       if (entry[h] < chance) entry[h] = chance;
@@ -204,7 +195,7 @@ Champion::Box Champion::bestBox(const Counts& dice) {
   Box best;
   for (int box = 0; box < kCategories; ++box) {
     if (own_.sheet.used & (1u << box)) continue;
-    const auto [next, gained] = enter(own_.sheet, box, DiceSets::get().value(hand, box));
+    const auto [next, gained] = enterBox(own_.sheet, box, DiceSets::get().value(hand, box));
     const Worth worth = after(next, own_.points + gained);
     if (best.box < 0 || best.worth < worth) best = {box, worth};
   }

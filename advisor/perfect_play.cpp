@@ -28,7 +28,6 @@ void throwRest(Mass& mass) {
 // moves it: each hand of each throw is played as the strategy says.
 std::array<double, kCategories + 1> perfectPlayMeans(const Strategy& strategy) {
   const DiceSets& sets = DiceSets::get();
-  constexpr int kUppers = kBonusThreshold + 1;
   std::array<double, kCategories + 1> means{};
   // The chance of each sheet, by used boxes and upper total up to the line.
   // A sheet only grows, so counting the used boxes up follows the play.
@@ -59,14 +58,9 @@ std::array<double, kCategories + 1> perfectPlayMeans(const Strategy& strategy) {
         const int box = turn.bestBox(sets.counts(h)).box;
         const int points = sets.value(h, box);
         means[box] += p * points;
-        int after = upper;
-        if (box < kUpperCategories) {
-          after = std::min(upper + points, kBonusThreshold);
-          if (upper < kBonusThreshold && after >= kBonusThreshold)
-            means[kCategories] += p * kBonusPoints;
-        }
-        const unsigned usedAfter = used | (1u << box);
-        if (usedAfter != kFullSheet) sheets[usedAfter * kUppers + after] += p;
+        const auto [after, gained] = enterBox({used, upper}, box, points);
+        means[kCategories] += p * (gained - points);
+        if (after.used != kFullSheet) sheets[slot(after)] += p;
       }
     }
   return means;

@@ -9,10 +9,6 @@ namespace advisor {
 
 namespace {
 
-constexpr int kUppers = kBonusThreshold + 1;
-
-std::size_t slot(const Sheet& s) { return s.used * kUppers + std::min(s.upper, kBonusThreshold); }
-
 // The points of a turn and of the rest of the game: their mean, which ranks
 // them, and their mean square, which follows the choices the mean makes.
 struct Moments {
@@ -45,12 +41,9 @@ void Spread::solveSheets(unsigned used) {
       const bool upperBox = box < kUpperCategories;
       std::array<Moments, kDice + 1> later;  // by dice of the box's face
       for (int n = 0; n <= (upperBox ? kDice : 0); ++n) {
-        Sheet after{used | (1u << box), u};
-        double bonus = 0;
-        if (upperBox) {
-          after.upper += n * (box + 1);
-          if (u < kBonusThreshold && after.upper >= kBonusThreshold) bonus = kBonusPoints;
-        }
+        const int points = n * kCategoryTable[box].face;
+        const auto [after, gained] = enterBox({used, u}, box, points);
+        const double bonus = gained - points;
         const double mean = strategy.future(after);
         // The bonus comes with the entry: it counts in the mean square as the points do.
         later[n] = {bonus + mean, bonus * bonus + 2 * bonus * mean + meanSquare(after)};

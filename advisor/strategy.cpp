@@ -13,10 +13,7 @@ namespace advisor {
 
 namespace {
 
-constexpr int kUppers = kBonusThreshold + 1;
 constexpr unsigned kUpperPart = (1u << kUpperCategories) - 1;  // the upper part leads the sheet
-
-std::size_t slot(const Sheet& s) { return s.used * kUppers + std::min(s.upper, kBonusThreshold); }
 
 // The upper totals (counted up to the line) that some play reaches with the
 // given upper boxes filled: the others are never asked for.
@@ -135,9 +132,8 @@ double TurnValues::enter(int hand, int box) const {
 }
 
 double TurnValues::gain(int box, int upperPoints) const {
-  const Sheet after{sheet_.used | (1u << box), sheet_.upper + upperPoints};
-  const long bonus = upperBonus(after.upper) - upperBonus(sheet_.upper);
-  return bonus + (after.used == kFullSheet ? 0 : future_[slot(after)]);
+  const auto [after, gained] = enterBox(sheet_, box, upperPoints);
+  return gained - upperPoints + (after.used == kFullSheet ? 0 : future_[slot(after)]);
 }
 
 KeepChoice TurnValues::bestKeep(const Counts& dice, int throwsLeft) const {

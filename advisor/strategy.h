@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <functional>
@@ -18,6 +19,25 @@ struct Sheet {
   unsigned used = 0;  // bit i: box i holds an entry
   int upper = 0;      // total of boxes 0 to 5
 };
+
+// Tables by sheet keep the upper total only up to the bonus line: beyond it
+// the total no longer matters.
+inline constexpr int kUppers = kBonusThreshold + 1;
+inline std::size_t slot(const Sheet& s) {
+  return s.used * kUppers + std::min(s.upper, kBonusThreshold);
+}
+
+// A sheet after `points` go into `box`, and what the entry brings, bonus included.
+struct Entry {
+  Sheet after;
+  int gained;
+};
+inline Entry enterBox(const Sheet& sheet, int box, int points) {
+  Sheet after{sheet.used | (1u << box), sheet.upper};
+  if (!kCategoryTable[box].upper()) return {after, points};
+  after.upper += points;
+  return {after, points + int(upperBonus(after.upper) - upperBonus(sheet.upper))};
+}
 
 // Calls `solveSheet(used)` for every sheet but the full one, latest first.
 // The sheets with the same number of entries depend only on those with one

@@ -69,14 +69,9 @@ struct Seat {
     }
     const int box = timed([&] { return player.box(standing, rival, hand); }).box;
     const int points = DiceSets::get().value(DiceSets::get().index(hand), box);
-    Sheet& s = standing.sheet;
-    s.used |= 1u << box;
-    standing.points += points;
-    if (box < kUpperCategories) {
-      const bool bonus = s.upper < kBonusThreshold && s.upper + points >= kBonusThreshold;
-      s.upper += points;
-      if (bonus) standing.points += kBonusPoints;
-    }
+    const auto [after, gained] = enterBox(standing.sheet, box, points);
+    standing.sheet = after;
+    standing.points += gained;
   }
 };
 
