@@ -42,6 +42,10 @@ void PlayerAids::retranslate() {
   advise_->setText(tr("Consiglio"));
   showRules_->setText(tr("Regole del gioco"));
   showAbout_->setText(tr("Informazioni su PENTARO"));
+  if (about_) {
+    about_->setWindowTitle(tr("Informazioni su PENTARO"));
+    about_->setText(aboutText());
+  }
 }
 
 void PlayerAids::follow() {
@@ -67,9 +71,14 @@ void PlayerAids::showRules() {
 
 // Opened without a loop of its own, so a throw under way goes on meanwhile.
 void PlayerAids::showAbout() {
+  if (about_) {
+    about_->raise();
+    return;
+  }
   auto* box = new QMessageBox(QMessageBox::NoIcon, tr("Informazioni su PENTARO"), aboutText(),
                               QMessageBox::Ok, &window_);
   box->setIconPixmap(window_.windowIcon().pixmap(64, 64));
   box->setAttribute(Qt::WA_DeleteOnClose);
+  about_ = box;
   box->open();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 
@@ -29,6 +30,7 @@ class PlayerAids : public QObject {
   BoardOverlay& overlay() const { return *overlay_; }
   // The rules window, once opened.
   RulesWindow* rules() const { return rules_; }
+  QMessageBox* about() const { return about_; }
 
   void showRules();
   void showAbout();
@@ -45,6 +47,7 @@ class PlayerAids : public QObject {
   AdviceRequest* advice_;
   BoardOverlay* overlay_;
   QPointer<RulesWindow> rules_;
+  QPointer<QMessageBox> about_;  // while open, so a new language reaches it
   QMenu* menu_;
   QAction* advise_;
   QAction* showRules_;

@@ -75,7 +75,7 @@ QString RulesWindow::rulesHtml(const Board& b) {
       {"A", QT_TRANSLATE_NOOP("RulesWindow", "ACCETTA")},
       {"H", QT_TRANSLATE_NOOP("RulesWindow", "Consiglio")},
       {"F1", QT_TRANSLATE_NOOP("RulesWindow", "queste regole")},
-      {"Alt+G / Alt+A", QT_TRANSLATE_NOOP("RulesWindow", "aprono i menu Game e Aiuto")},
+      {QT_TRANSLATE_NOOP("RulesWindow", "Alt+G / Alt+A"), QT_TRANSLATE_NOOP("RulesWindow", "aprono i menu Game e Aiuto")},
   };
   QString keyRows;
   for (const auto& [key, what] : keys)

@@ -375,6 +375,10 @@ If that does not help, install the program again!</translation>
         <translation>Abandon</translation>
     </message>
     <message>
+        <source>Alt+G / Alt+A</source>
+        <translation>Alt+G / Alt+H</translation>
+    </message>
+    <message>
         <source>aprono i menu Game e Aiuto</source>
         <translation>open the Game and Help menus</translation>
     </message>

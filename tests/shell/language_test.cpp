@@ -99,7 +99,11 @@ TEST_F(LanguageTest, SwitchingChangesOnlyTheTexts) {
 // and numbers are shown as they are.
 TEST_F(LanguageTest, EveryTextShownIsTranslated) {
   ScriptedGame g;
+  PlayerAids& aids = g.app->window.aids();
+  aids.showAbout();  // open before the switch: it follows the language too
   language::choose(true);
+  EXPECT_EQ(aids.about()->windowTitle(), "About PENTARO");
+  EXPECT_TRUE(aids.about()->text().contains("WITH NO WARRANTY"));
   const QStringList names = {"ANNA", "BRUNO", "PLAYER1", "PLAYER2", "PENTARO"};
   g.walk([&](const char* moment) {
     for (const Label* l : labels(g.board())) {
@@ -117,7 +121,6 @@ TEST_F(LanguageTest, EveryTextShownIsTranslated) {
       }
     }
   });
-  PlayerAids& aids = g.app->window.aids();
   aids.showRules();
   EXPECT_EQ(aids.rules()->windowTitle(), "Rules of the Game");
   for (const char* italian : {"TIENI", "SCARTA", "FERMATI", "ACCETTA", "PARTE SUPERIORE", "ASSI"})
