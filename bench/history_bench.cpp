@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -58,6 +59,9 @@ history::Game randomGame(std::mt19937& rng, int serial) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QFile loadavg("/proc/loadavg");
+  if (loadavg.open(QIODevice::ReadOnly))
+    std::printf("load average: %s\n", loadavg.readLine().left(14).trimmed().constData());
   const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
   QTemporaryDir dir;
   const QString path = dir.filePath("pentaro-history.sqlite");
@@ -95,6 +99,10 @@ int main(int argc, char** argv) {
   const std::size_t read = store.games(false).size();
   std::printf("reading %zu games: %.1f ms\n", read, clock.nsecsElapsed() / 1e6);
   clock.start();
+  const history::Statistics figures = store.statistics({});
+  std::printf("figures of %d games from the database: %.1f ms\n", figures.played,
+              clock.nsecsElapsed() / 1e6);
+  clock.start();
   StatisticsWindow window(store, nullptr);
   window.refresh();
   window.show();
@@ -106,5 +114,7 @@ int main(int argc, char** argv) {
   window.refresh();
   window.repaint();
   std::printf("statistics read again: %.1f ms\n", clock.nsecsElapsed() / 1e6);
+  if (loadavg.seek(0))
+    std::printf("load average: %s\n", loadavg.readLine().left(14).trimmed().constData());
   return 0;
 }

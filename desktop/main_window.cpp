@@ -79,7 +79,14 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
       },
       this);
   setCentralWidget(board_);
-  new HistoryLink(*this, game);
+  auto* kept = new HistoryLink(*this, game);
+  // The history tells a computer in the second seat from a person, by its level.
+  kept->recorder().begun = [this, kept](const history::Game&) {
+    const auto level = computer_->level();
+    if (!level || !game_.ComputerSeat[1]) return;
+    const QString name = QString::fromStdString(advisor::levelName(*level));
+    kept->recorder().setComputer(1, name.toLower().toStdString());
+  };
   aids_ = new PlayerAids(*this, game);
   language::addMenu(menuBar());
 

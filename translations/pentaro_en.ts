@@ -301,6 +301,29 @@ If that does not help, install the program again!</translation>
     </message>
 </context>
 <context>
+    <name>HistoryCsv</name>
+    <message>
+        <source>la storia non si apre</source>
+        <translation>the history does not open</translation>
+    </message>
+    <message>
+        <source>Esporta la storia in CSV</source>
+        <translation>Export the history to CSV</translation>
+    </message>
+    <message>
+        <source>Esporta in CSV</source>
+        <translation>Export to CSV</translation>
+    </message>
+    <message>
+        <source>Scritti %1 e %2 in %3.</source>
+        <translation>Wrote %1 and %2 in %3.</translation>
+    </message>
+    <message>
+        <source>Esportazione non riuscita: %1</source>
+        <translation>Export failed: %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryLink</name>
     <message>
         <source>Storia</source>
@@ -317,6 +340,108 @@ If that does not help, install the program again!</translation>
     <message>
         <source>Esporta in CSV...</source>
         <translation>Export to CSV...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>è di una versione più recente di PENTARO, che questa non sa leggere</source>
+        <translation>comes from a newer version of PENTARO, which this one cannot read</translation>
+    </message>
+    <message>
+        <source>è bloccata da un altro programma</source>
+        <translation>is locked by another program</translation>
+    </message>
+    <message>
+        <source>è di sola lettura</source>
+        <translation>is read-only</translation>
+    </message>
+    <message>
+        <source>è danneggiata</source>
+        <translation>is damaged</translation>
+    </message>
+    <message>
+        <source>non ha più spazio sul disco</source>
+        <translation>has no room left on the disk</translation>
+    </message>
+    <message>
+        <source>non si può aprire</source>
+        <translation>cannot be opened</translation>
+    </message>
+    <message>
+        <source>non è un archivio SQLite</source>
+        <translation>is not an SQLite database</translation>
+    </message>
+    <message>
+        <source>non si può %1 (%2)</source>
+        <translation>cannot be %1 (%2)</translation>
+    </message>
+    <message>
+        <source>La storia %1 %2 e non si può spostare: le partite di questa sessione non vengono salvate.</source>
+        <translation>The history %1 %2 and cannot be moved: the games of this session are not kept.</translation>
+    </message>
+    <message>
+        <source>La storia %1 %2: è stata messa da parte come %3, ma una nuova non si può iniziare (%4). Le partite di questa sessione non vengono salvate.</source>
+        <translation>The history %1 %2: it was set aside as %3, but a new one cannot be started (%4). The games of this session are not kept.</translation>
+    </message>
+    <message>
+        <source>La storia %1 %2: è stata messa da parte come %3 e ne è iniziata una nuova.</source>
+        <translation>The history %1 %2: it was set aside as %3 and a new one was started.</translation>
+    </message>
+    <message>
+        <source>Le partite di questa sessione non vengono salvate (%1).</source>
+        <translation>The games of this session are not kept (%1).</translation>
+    </message>
+    <message>
+        <source>aprire</source>
+        <translation>opened</translation>
+    </message>
+    <message>
+        <source>creare</source>
+        <translation>created</translation>
+    </message>
+    <message>
+        <source>scrivere</source>
+        <translation>written</translation>
+    </message>
+    <message>
+        <source>leggere</source>
+        <translation>read</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWords</name>
+    <message>
+        <source>interrotta</source>
+        <translation>abandoned</translation>
+    </message>
+    <message>
+        <source>in corso</source>
+        <translation>in progress</translation>
+    </message>
+    <message>
+        <source>finita</source>
+        <translation>over</translation>
+    </message>
+    <message>
+        <source>parità</source>
+        <translation>draw</translation>
+    </message>
+    <message>
+        <source>vince %1</source>
+        <translation>%1 wins</translation>
+    </message>
+    <message>
+        <source>persona</source>
+        <translation>person</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>it_IT</source>
+        <translation>en_GB</translation>
     </message>
 </context>
 <context>
@@ -354,6 +479,73 @@ If that does not help, install the program again!</translation>
     <message>
         <source>Informazioni su PENTARO</source>
         <translation>About PENTARO</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Analisi della partita</source>
+        <translation>Game Review</translation>
+    </message>
+    <message>
+        <source>Nessuna partita da analizzare.</source>
+        <translation>No game to review.</translation>
+    </message>
+    <message>
+        <source>si ferma</source>
+        <translation>stops</translation>
+    </message>
+    <message>
+        <source>rilancia tutti</source>
+        <translation>re-rolls all</translation>
+    </message>
+    <message>
+        <source>tiene %1</source>
+        <translation>holds %1</translation>
+    </message>
+    <message>
+        <source>Calcolo del gioco perfetto...</source>
+        <translation>Working out perfect play...</translation>
+    </message>
+    <message>
+        <source>Partita del %1</source>
+        <translation>Game of %1</translation>
+    </message>
+    <message>
+        <source>Turno</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Tiro</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Dadi</source>
+        <translation>Dice</translation>
+    </message>
+    <message>
+        <source>Scelta</source>
+        <translation>Choice</translation>
+    </message>
+    <message>
+        <source>Gioco perfetto</source>
+        <translation>Perfect play</translation>
+    </message>
+    <message>
+        <source>Punti persi</source>
+        <translation>Points lost</translation>
+    </message>
+    <message>
+        <source>Punteggio finale atteso dopo ogni decisione</source>
+        <translation>Expected final score after each decision</translation>
+    </message>
+    <message>
+        <source>Punteggio: %1   Punti persi in attesa: %2   Precisione: %3 % (%4 decisioni)   Gioco perfetto da inizio partita: %5</source>
+        <translation>Score: %1   Expected points lost: %2   Precision: %3 % (%4 decisions)   Perfect play from the start: %5</translation>
+    </message>
+    <message>
+        <source>Decisione</source>
+        <translation>Decision</translation>
     </message>
 </context>
 <context>
@@ -497,6 +689,113 @@ If that does not help, install the program again!</translation>
     <message>
         <source>Regole del gioco</source>
         <translation>Rules of the Game</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Giocatori e punti</source>
+        <translation>Players and points</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Punteggio</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Media delle ultime %1</source>
+        <translation>Mean of the last %1</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Partite</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>Punteggio finale</source>
+        <translation>Final score</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Gioco perfetto</source>
+        <translation>Perfect play</translation>
+    </message>
+    <message>
+        <source>Gioco perfetto (calcolo...)</source>
+        <translation>Perfect play (working out...)</translation>
+    </message>
+    <message>
+        <source>Punti medi</source>
+        <translation>Mean points</translation>
+    </message>
+    <message>
+        <source>Nessuna partita a due finita.</source>
+        <translation>No finished game for two.</translation>
+    </message>
+    <message>
+        <source>&lt;table cellspacing=6&gt;&lt;tr&gt;&lt;th align=left&gt;Avversario&lt;/th&gt;&lt;th align=left&gt;Chi gioca&lt;/th&gt;&lt;th&gt;Vinte&lt;/th&gt;&lt;th&gt;Perse&lt;/th&gt;&lt;th&gt;Pari&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;table cellspacing=6&gt;&lt;tr&gt;&lt;th align=left&gt;Opponent&lt;/th&gt;&lt;th align=left&gt;Who plays&lt;/th&gt;&lt;th&gt;Won&lt;/th&gt;&lt;th&gt;Lost&lt;/th&gt;&lt;th&gt;Drawn&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>Analisi della partita</source>
+        <translation>Game Review</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Giocatore:</source>
+        <translation>Player:</translation>
+    </message>
+    <message>
+        <source>Tutte le partite</source>
+        <translation>All games</translation>
+    </message>
+    <message>
+        <source>Ultime %1</source>
+        <translation>Last %1</translation>
+    </message>
+    <message>
+        <source>Tutti</source>
+        <translation>Everyone</translation>
+    </message>
+    <message>
+        <source>Punteggi nel tempo</source>
+        <translation>Scores over time</translation>
+    </message>
+    <message>
+        <source>Distribuzione</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>Caselle</source>
+        <translation>Boxes</translation>
+    </message>
+    <message>
+        <source>Avversari</source>
+        <translation>Opponents</translation>
+    </message>
+    <message>
+        <source>Nessuna partita finita (interrotte: %1).</source>
+        <translation>No finished game (abandoned: %1).</translation>
+    </message>
+    <message>
+        <source>Partite finite: %1 (interrotte: %2)   Media: %3   Migliore: %4   Premio: %5 %   Pentaro: %6 %</source>
+        <translation>Games finished: %1 (abandoned: %2)   Mean: %3   Best: %4   Bonus: %5 %   Pentaro: %6 %</translation>
     </message>
 </context>
 </TS>

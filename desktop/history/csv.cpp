@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/history/csv.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -14,6 +15,8 @@
 #include "desktop/history/store.h"
 
 namespace {
+
+QString say(const char* text) { return QCoreApplication::translate("HistoryCsv", text); }
 
 QString field(const QVariant& v) {
   QString text = v.isNull() ? QString() : v.toString();
@@ -53,7 +56,8 @@ bool writeQuery(QSqlQuery& q, const QString& sql, const QString& file, QString* 
 bool writeHistoryCsv(HistoryStore& store, const QString& folder, QString* whyNot) {
   QSqlDatabase db = store.database();
   if (!db.isOpen()) {
-    *whyNot = store.notices().value(store.notices().size() - 1, "la storia non si apre");
+    *whyNot = store.notices().value(store.notices().size() - 1,
+                                    say(QT_TRANSLATE_NOOP("HistoryCsv", "la storia non si apre")));
     return false;
   }
   QString seats;
@@ -73,15 +77,19 @@ bool writeHistoryCsv(HistoryStore& store, const QString& folder, QString* whyNot
 
 void exportHistoryCsv(HistoryStore& store, QWidget* parent) {
   const QString folder = QFileDialog::getExistingDirectory(
-      parent, "Esporta la storia in CSV",
+      parent, say(QT_TRANSLATE_NOOP("HistoryCsv", "Esporta la storia in CSV")),
       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
   if (folder.isEmpty()) return;
   QString whyNot;
+  const QString title = say(QT_TRANSLATE_NOOP("HistoryCsv", "Esporta in CSV"));
   if (writeHistoryCsv(store, folder, &whyNot))
-    QMessageBox::information(parent, "Esporta in CSV",
-                             QStringLiteral("Scritti %1 e %2 in %3.").arg(kGamesCsv, kTurnsCsv, folder));
+    QMessageBox::information(parent, title,
+                             say(QT_TRANSLATE_NOOP("HistoryCsv", "Scritti %1 e %2 in %3."))
+                                 .arg(kGamesCsv, kTurnsCsv, folder));
   else
-    QMessageBox::warning(parent, "Esporta in CSV", "Esportazione non riuscita: " + whyNot);
+    QMessageBox::warning(
+        parent, title,
+        say(QT_TRANSLATE_NOOP("HistoryCsv", "Esportazione non riuscita: %1")).arg(whyNot));
 }
 
 std::vector<QStringList> readCsv(const QString& text) {
@@ -92,9 +100,12 @@ std::vector<QStringList> readCsv(const QString& text) {
   for (int i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
     if (quoted) {
-      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') cell += c, ++i;
-      else if (c == '"') quoted = false;
-      else cell += c;
+      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+        cell += c, ++i;
+      else if (c == '"')
+        quoted = false;
+      else
+        cell += c;
     } else if (c == '"') {
       quoted = any = true;
     } else if (c == ',') {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -27,13 +28,11 @@ class History : public HistoryModule {
   }
 
   void showLastReview(QWidget* parent) override {
-    std::optional<history::Game> game = last_;
+    std::optional<history::Game> game = last_ ? last_ : store_.game(0);
     if (!game) {
-      const std::vector<history::Game> all = store_.games(false);
-      if (!all.empty()) game = store_.game(all.back().id);
-    }
-    if (!game) {
-      QMessageBox::information(parent, "Analisi della partita", "Nessuna partita da analizzare.");
+      QMessageBox::information(
+          parent, QCoreApplication::translate("ReviewWindow", "Analisi della partita"),
+          QCoreApplication::translate("ReviewWindow", "Nessuna partita da analizzare."));
       return;
     }
     showReview(*game, parent);

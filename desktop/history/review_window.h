@@ -18,12 +18,17 @@ class ReviewWindow : public QWidget {
   ReviewWindow(history::Game game, QWidget* parent);
   const advisor::Review& shown() const { return review_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void nameTexts();
   void showSeat();
 
   history::Game game_;
   advisor::Review review_;
   QComboBox* seat_;
+  QLabel* title_;
   QLabel* summary_;
   QTableWidget* table_;
   QChart* chart_;

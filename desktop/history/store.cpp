@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/history/store.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -56,6 +57,9 @@ bool runAll(QSqlQuery& q, const QString& script) {
   return true;
 }
 
+// The history's own words; said in the language chosen when they are shown.
+QString say(const char* text) { return QCoreApplication::translate("HistoryStore", text); }
+
 }  // namespace
 
 HistoryStore::HistoryStore(QString path, Trial trial)
@@ -73,7 +77,7 @@ void HistoryStore::close() {
 }
 
 QSqlDatabase HistoryStore::database() {
-  if (!opened_ && !off_ && !open() && !setAside(fault("aprire"))) off_ = true;
+  if (!opened_ && !off_ && !open() && !setAside(fault(QT_TRANSLATE_NOOP("HistoryStore", "aprire")))) off_ = true;
   return QSqlDatabase::database(connection_, false);
 }
 
@@ -90,7 +94,8 @@ bool HistoryStore::open() {
   // The journal beside the file keeps every committed turn through a crash.
   if (!q.exec("PRAGMA journal_mode=WAL") || !q.next()) return failed(q.lastError());
   if (q.value(0).toString() != "wal") return failed(q.lastError());
-  if (!q.exec("PRAGMA synchronous=NORMAL")) return failed(q.lastError());
+  if (!q.exec("PRAGMA synchronous=NORMAL") || !q.exec("PRAGMA temp_store=MEMORY"))
+    return failed(q.lastError());
   if (trial_.maxPages > 0 &&
       !q.exec(QStringLiteral("PRAGMA max_page_count=%1").arg(trial_.maxPages)))
     return failed(q.lastError());
@@ -105,7 +110,8 @@ bool HistoryStore::migrate() {
   if (!q.exec("SELECT version FROM schema_version")) return failed(q.lastError());
   const int version = q.next() ? q.value(0).toInt() : 0;
   q.finish();
-  if (version > kSchemaVersion) return false;  // written by a newer game: leave it be
+  newer_ = version > kSchemaVersion;
+  if (newer_) return false;  // written by a newer game: set aside, never changed
   if (!db.transaction()) return failed(db.lastError());
   bool ok = true;
   for (int v = version; ok && v < kSchemaVersion; ++v) ok = runAll(q, kMigrations[v]);
@@ -125,26 +131,37 @@ bool HistoryStore::failed(const QSqlError& error) {
   return false;
 }
 
-QString HistoryStore::fault(const QString& what) const {
-  const QSqlError& e = error_;
-  const int code = e.nativeErrorCode().toInt() & 0xff;
-  QString why;
-  switch (code) {
-    case 5: case 6: why = "è bloccata da un altro programma"; break;
-    case 8: case 23: why = "è di sola lettura"; break;
-    case 11: why = "è danneggiata"; break;
-    case 13: why = "non ha più spazio sul disco"; break;
-    case 14: why = "non si può aprire"; break;
-    case 26: why = "non è un archivio SQLite"; break;
+HistoryStore::Words HistoryStore::fault(const char* what) const {
+  const int code = error_.nativeErrorCode().toInt() & 0xff;
+  const char* why = nullptr;
+  switch (newer_ ? -1 : code) {
+    case -1:
+      why = QT_TRANSLATE_NOOP("HistoryStore",
+                              "è di una versione più recente di PENTARO, che questa non sa leggere");
+      break;
+    case 5: case 6: why = QT_TRANSLATE_NOOP("HistoryStore", "è bloccata da un altro programma"); break;
+    case 8: case 23: why = QT_TRANSLATE_NOOP("HistoryStore", "è di sola lettura"); break;
+    case 11: why = QT_TRANSLATE_NOOP("HistoryStore", "è danneggiata"); break;
+    case 13: why = QT_TRANSLATE_NOOP("HistoryStore", "non ha più spazio sul disco"); break;
+    case 14: why = QT_TRANSLATE_NOOP("HistoryStore", "non si può aprire"); break;
+    case 26: why = QT_TRANSLATE_NOOP("HistoryStore", "non è un archivio SQLite"); break;
     default:
-      why = QFileInfo(path_).exists() && !QFileInfo(path_).isWritable()
-                ? QString("è di sola lettura")
-                : QString("non si può %1 (%2)").arg(what, e.text());
+      if (QFileInfo(path_).exists() && !QFileInfo(path_).isWritable())
+        why = QT_TRANSLATE_NOOP("HistoryStore", "è di sola lettura");
   }
-  return why;
+  if (why) return [why] { return say(why); };
+  return [what, error = error_.text()] {
+    return say(QT_TRANSLATE_NOOP("HistoryStore", "non si può %1 (%2)")).arg(say(what), error);
+  };
 }
 
-bool HistoryStore::setAside(const QString& why) {
+QStringList HistoryStore::notices() const {
+  QStringList all;
+  for (const Words& n : notices_) all << n();
+  return all;
+}
+
+bool HistoryStore::setAside(const Words& why) {
   close();
   const QFileInfo info(path_);
   const QString stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
@@ -158,41 +175,55 @@ bool HistoryStore::setAside(const QString& why) {
   for (const char* tail : {"-wal", "-shm"})
     if (moved && QFile::exists(path_ + tail)) QFile::rename(path_ + tail, aside + tail);
   const QString name = info.fileName();
+  aside = QFileInfo(aside).fileName();
   if (!moved) {
-    notices_ << QStringLiteral("La storia %1 %2 e non si può spostare: le partite di questa "
-                               "sessione non vengono salvate.").arg(name, why);
+    notices_.push_back([=] {
+      return say(QT_TRANSLATE_NOOP("HistoryStore", "La storia %1 %2 e non si può spostare: le "
+                                                   "partite di questa sessione non vengono salvate."))
+          .arg(name, why());
+    });
     return false;
   }
   serial_ = 0;
   trial_ = {};
+  newer_ = false;
   if (!open()) {
-    notices_ << QStringLiteral("La storia %1 %2: è stata messa da parte come %3, ma una nuova "
-                               "non si può iniziare (%4). Le partite di questa sessione non "
-                               "vengono salvate.")
-                    .arg(name, why, QFileInfo(aside).fileName(), fault("creare"));
+    notices_.push_back([=, cause = fault(QT_TRANSLATE_NOOP("HistoryStore", "creare"))] {
+      return say(QT_TRANSLATE_NOOP("HistoryStore",
+                                   "La storia %1 %2: è stata messa da parte come %3, ma una nuova "
+                                   "non si può iniziare (%4). Le partite di questa sessione non "
+                                   "vengono salvate."))
+          .arg(name, why(), aside, cause());
+    });
     close();
     return false;
   }
-  notices_ << QStringLiteral("La storia %1 %2: è stata messa da parte come %3 e ne è "
-                             "iniziata una nuova.").arg(name, why, QFileInfo(aside).fileName());
+  notices_.push_back([=] {
+    return say(QT_TRANSLATE_NOOP("HistoryStore", "La storia %1 %2: è stata messa da parte come %3 "
+                                                 "e ne è iniziata una nuova."))
+        .arg(name, why(), aside);
+  });
   return true;
 }
 
 void HistoryStore::save(const history::Game& game) {
   if (off_ || game.players.empty()) return;
-  if (!opened_ && !open() && !setAside(fault("aprire"))) {
+  if (!opened_ && !open() && !setAside(fault(QT_TRANSLATE_NOOP("HistoryStore", "aprire")))) {
     off_ = true;
     return;
   }
   if (write(game)) return;
   // One new file, one more try: then the history rests for this run.
-  if (!setAside(fault("scrivere")) || !write(game)) {
-    if (!notices_.isEmpty() && !notices_.last().contains("non vengono salvate"))
-      notices_ << QStringLiteral("Le partite di questa sessione non vengono salvate (%1).")
-                      .arg(fault("scrivere"));
-    close();
-    off_ = true;
-  }
+  const bool fresh = setAside(fault(QT_TRANSLATE_NOOP("HistoryStore", "scrivere")));
+  if (fresh && write(game)) return;
+  if (fresh)
+    notices_.push_back([cause = fault(QT_TRANSLATE_NOOP("HistoryStore", "scrivere"))] {
+      return say(QT_TRANSLATE_NOOP("HistoryStore",
+                                   "Le partite di questa sessione non vengono salvate (%1)."))
+          .arg(cause());
+    });
+  close();
+  off_ = true;
 }
 
 bool HistoryStore::write(const history::Game& game) {
@@ -329,17 +360,97 @@ std::vector<history::Game> HistoryStore::games(bool withTurns, std::int64_t only
     t.points = q.value(9).toInt();
     all[found->second].turns.push_back(std::move(t));
   }
-  if (!ok) {
-    failed(q.lastError());
-    // An unreadable history is set aside like an unwritable one.
-    if (!setAside(fault("leggere"))) off_ = true;
-    return {};
-  }
+  if (!ok) return unreadable(q), std::vector<history::Game>();
   return all;
 }
 
+bool HistoryStore::unreadable(const QSqlQuery& q) {
+  failed(q.lastError());
+  // An unreadable history is set aside like an unwritable one.
+  if (!setAside(fault(QT_TRANSLATE_NOOP("HistoryStore", "leggere")))) off_ = true;
+  return false;
+}
+
 std::optional<history::Game> HistoryStore::game(std::int64_t id) {
+  if (id == 0) {
+    QSqlQuery q(database());
+    if (!opened_) return std::nullopt;
+    if (!q.exec("SELECT max(id) FROM games")) return unreadable(q), std::nullopt;
+    if (!q.next() || q.value(0).isNull()) return std::nullopt;
+    id = q.value(0).toLongLong();
+  }
   std::vector<history::Game> one = games(true, id);
   if (one.empty()) return std::nullopt;
   return std::move(one.front());
+}
+
+QStringList HistoryStore::playerNames() {
+  QStringList names;
+  QSqlQuery q(database());
+  if (!opened_) return names;
+  if (!q.exec("SELECT name FROM players GROUP BY name ORDER BY min(game_id)")) return unreadable(q), names;
+  while (q.next()) names << q.value(0).toString();
+  return names;
+}
+
+history::Statistics HistoryStore::statistics(const history::Filter& filter) {
+  history::Statistics s;
+  QSqlQuery q(database());
+  if (!opened_) return s;
+  q.setForwardOnly(true);
+  // The sheets counted, a player's own when one is chosen: the latest N of
+  // the finished games, or all of them. Gathered once in memory, they are
+  // quicker to go over several times than the file's tables.
+  QString columns;
+  for (const char* box : history::kBoxNames) columns += QString(", p.") + box;
+  auto run = [&](const QString& sql) {
+    q.prepare(sql);
+    if (sql.contains(":player")) q.bindValue(":player", QString::fromStdString(filter.player));
+    if (sql.contains(":last")) q.bindValue(":last", filter.last > 0 ? filter.last : -1);
+    return q.exec() || unreadable(q);
+  };
+  if (!run("DROP TABLE IF EXISTS temp.sheets") ||
+      !run("CREATE TEMP TABLE sheets AS SELECT p.game_id, p.seat, p.total, p.bonus" + columns +
+           ", g.winner FROM players p JOIN games g ON g.id = p.game_id WHERE g.outcome = 'finita'"
+           " AND (:player = '' OR p.name = :player) ORDER BY p.game_id DESC, p.seat DESC"
+           " LIMIT :last"))
+    return s;
+  QString means;
+  for (const char* box : history::kBoxNames) means += QStringLiteral(", avg(ifnull(%1, 0))").arg(box);
+  if (!run("SELECT count(*), avg(total), max(total), avg(bonus > 0), avg(ifnull(pentaro, 0) > 0)" + means +
+           " FROM sheets") || !q.next())
+    return s;
+  s.played = q.value(0).toInt();
+  s.mean = q.value(1).toDouble();
+  s.best = q.value(2).toInt();
+  s.bonusShare = q.value(3).toDouble();
+  s.pentaroShare = q.value(4).toDouble();
+  for (int b = 0; b < kCategories; ++b) s.boxMeans[b] = q.value(5 + b).toDouble();
+  if (!run(QStringLiteral("SELECT total / %1 * %1, count(*) FROM sheets GROUP BY 1")
+               .arg(history::kHistogramBin)))
+    return s;
+  while (q.next()) s.histogram[q.value(0).toInt()] = q.value(1).toInt();
+  if (!run("SELECT total FROM sheets ORDER BY game_id, seat")) return s;
+  double window = 0;
+  while (q.next()) {
+    s.scores.push_back(q.value(0).toInt());
+    window += s.scores.back();
+    if (s.scores.size() > history::kMovingWindow)
+      window -= s.scores[s.scores.size() - 1 - history::kMovingWindow];
+    s.movingMean.push_back(window / std::min<std::size_t>(s.scores.size(), history::kMovingWindow));
+  }
+  // Seats are counted from 1 and a draw is winner 0.
+  if (!run("SELECT o.name, o.kind, ifnull(o.level, ''), sum(s.winner = s.seat),"
+           " sum(s.winner NOT IN (0, s.seat)), sum(s.winner = 0) FROM sheets s JOIN players o"
+           " ON o.game_id = s.game_id AND o.seat <> s.seat WHERE s.winner IS NOT NULL"
+           " GROUP BY 1, 2, 3 ORDER BY 1, 2, 3"))
+    return s;
+  while (q.next())
+    s.opponents.push_back({text(q.value(0)), text(q.value(1)), text(q.value(2)), q.value(3).toInt(),
+                           q.value(4).toInt(), q.value(5).toInt()});
+  if (run("SELECT count(*) FROM players p JOIN games g ON g.id = p.game_id"
+          " WHERE g.outcome = 'interrotta' AND (:player = '' OR p.name = :player)") && q.next())
+    s.abandoned = q.value(0).toInt();
+  run("DROP TABLE temp.sheets");
+  return s;
 }

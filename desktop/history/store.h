@@ -5,11 +5,15 @@
 #include <QSqlError>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
 
 #include "history/game_record.h"
+#include "history/statistics.h"
+
+class QSqlQuery;
 
 // The history of games in an SQLite file beside the data folder. Every
 // confirmed turn is one transaction. A file that cannot be used (damaged,
@@ -40,11 +44,16 @@ class HistoryStore {
 
   // Every game, oldest first, with its turns or without (quicker).
   std::vector<history::Game> games(bool withTurns = true, std::int64_t only = 0);
-  // One game by its id.
+  // One game by its id; the latest with 0.
   std::optional<history::Game> game(std::int64_t id);
+  // The figures of the finished games, worked out by the database.
+  history::Statistics statistics(const history::Filter& filter);
+  // Every player's name, each once, in order of first game.
+  QStringList playerNames();
 
-  // What went wrong with the file and what was done, in the player's words.
-  const QStringList& notices() const { return notices_; }
+  // What went wrong with the file and what was done, in the player's words
+  // (in the language of the moment).
+  QStringList notices() const;
   // False once no history can be written in this run.
   bool working() const { return !off_; }
   const QString& path() const { return path_; }
@@ -57,8 +66,12 @@ class HistoryStore {
   bool migrate();
   bool write(const history::Game& game);
   // Moves the file aside and says why; true when a new one is ready.
-  bool setAside(const QString& why);
-  QString fault(const QString& what) const;
+  using Words = std::function<QString()>;
+  bool setAside(const Words& why);
+  // Why the last thing tried (`what`: "aprire", "scrivere"...) failed.
+  Words fault(const char* what) const;
+  // Keeps the query's error and sets the file aside; false.
+  bool unreadable(const QSqlQuery& q);
   bool failed(const QSqlError& error);  // keeps it for fault(); false
 
   QString path_;
@@ -66,7 +79,8 @@ class HistoryStore {
   Trial trial_;
   bool opened_ = false;
   bool off_ = false;
-  QStringList notices_;
+  bool newer_ = false;  // the file's tables are of a later version than this game's
+  std::vector<Words> notices_;
   QSqlError error_;  // the last that went wrong
   // The game of this run last written: its serial, id and turns written.
   int serial_ = 0;

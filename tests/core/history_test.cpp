@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The history's view of a game: what the game tells its turn log, gathered
-// into the record that is stored, and the figures made from records.
+// into the record that is stored.
 
 #include "game_fixture.h"
 #include "history/recorder.h"
-#include "history/statistics.h"
 
 namespace {
 
@@ -97,49 +96,6 @@ TEST_F(HistoryRecord, TwoPlayersTakeTheirSeatsAndAnAbandonIsMarked) {
   EXPECT_FALSE(got.winner);
   g.basta_Click();  // at rest: nothing more to tell
   EXPECT_EQ(kept.size(), 3u);
-}
-
-// Three finished games worked out by hand, and an abandoned one.
-TEST(HistoryStatistics, FiguresOfAHandMadeHistory) {
-  auto game = [](std::string a, std::vector<std::pair<int, int>> entries, std::string b = "",
-                 int bTotal = 0) {
-    history::Game g;
-    g.outcome = history::Outcome::kOver;
-    g.players.resize(b.empty() ? 1 : 2);
-    g.players[0].name = a;
-    for (auto [box, points] : entries) g.players[0].enter(box, points);
-    if (!b.empty()) {
-      g.players[1].name = b;
-      g.players[1].enter(12, bTotal);
-      g.winner = history::winnerOf(g);
-    }
-    return g;
-  };
-  std::vector<history::Game> games{
-      game("ANNA", {{5, 30}, {4, 25}, {3, 12}, {11, 50}}),        // 117 + 35 = 152
-      game("ANNA", {{5, 18}, {12, 20}}, "UGO", 38),                // 38, a draw
-      game("UGO", {{11, 50}, {12, 24}}),                          // 74
-      game("ANNA", {{0, 3}}, "UGO", 2)};                          // 3, won
-  games.push_back(games[0]);
-  games.back().outcome = history::Outcome::kAbandoned;
-
-  const history::Statistics anna = computeStatistics(games, {"ANNA", 0});
-  EXPECT_EQ(anna.played, 3);
-  EXPECT_EQ(anna.abandoned, 1);
-  EXPECT_DOUBLE_EQ(anna.mean, (152 + 38 + 3) / 3.0);
-  EXPECT_EQ(anna.best, 152);
-  EXPECT_EQ(anna.histogram, (std::map<int, int>{{0, 1}, {25, 1}, {150, 1}}));
-  EXPECT_DOUBLE_EQ(anna.boxMeans[5], 48 / 3.0);
-  EXPECT_DOUBLE_EQ(anna.boxMeans[11], 50 / 3.0);
-  EXPECT_DOUBLE_EQ(anna.bonusShare, 1 / 3.0);
-  EXPECT_DOUBLE_EQ(anna.pentaroShare, 1 / 3.0);
-  EXPECT_EQ(anna.opponents.at("UGO").won, 1);
-  EXPECT_EQ(anna.opponents.at("UGO").drawn, 1);
-  EXPECT_EQ(anna.movingMean.back(), anna.mean);
-
-  const history::Statistics lastTwo = computeStatistics(games, {"", 2});
-  EXPECT_EQ(lastTwo.scores, (std::vector<int>{3, 2}));
-  EXPECT_EQ(lastTwo.opponents.at("ANNA").lost, 1);
 }
 
 }  // namespace

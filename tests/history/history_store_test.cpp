@@ -109,6 +109,55 @@ TEST_F(HistoryFile, GamesReadBackAsKeptAndAsCsv) {
   EXPECT_EQ(first[turnHead.indexOf("box")], "assi");
 }
 
+// Three finished games worked out by hand, and an abandoned one.
+TEST_F(HistoryFile, FiguresOfAHandMadeHistory) {
+  auto game = [](std::string a, std::vector<std::pair<int, int>> entries, std::string b = "",
+                 int bTotal = 0) {
+    history::Game g;
+    g.outcome = history::Outcome::kOver;
+    g.players.resize(b.empty() ? 1 : 2);
+    g.players[0].name = a;
+    for (auto [box, points] : entries) g.players[0].enter(box, points);
+    if (!b.empty()) {
+      g.players[1] = {b, "computer", "esperto"};
+      g.players[1].enter(12, bTotal);
+      g.winner = history::winnerOf(g);
+    }
+    return g;
+  };
+  HistoryStore store(path());
+  for (const history::Game& g :
+       {game("ANNA", {{5, 30}, {4, 25}, {3, 12}, {11, 50}}),  // 117 + 35 = 152
+        game("ANNA", {{5, 18}, {12, 20}}, "UGO", 38),         // 38, a draw
+        game("UGO", {{11, 50}, {12, 24}}),                    // 74
+        game("ANNA", {{0, 3}}, "UGO", 2)})                    // 3, won
+    store.save(g);
+  history::Game abandoned = game("ANNA", {{0, 3}});
+  abandoned.outcome = history::Outcome::kAbandoned;
+  store.save(abandoned);
+
+  const history::Statistics anna = store.statistics({"ANNA", 0});
+  EXPECT_EQ(anna.played, 3);
+  EXPECT_EQ(anna.abandoned, 1);
+  EXPECT_DOUBLE_EQ(anna.mean, (152 + 38 + 3) / 3.0);
+  EXPECT_EQ(anna.best, 152);
+  EXPECT_EQ(anna.histogram, (std::map<int, int>{{0, 1}, {25, 1}, {150, 1}}));
+  EXPECT_DOUBLE_EQ(anna.boxMeans[5], 48 / 3.0);
+  EXPECT_DOUBLE_EQ(anna.boxMeans[11], 50 / 3.0);
+  EXPECT_DOUBLE_EQ(anna.bonusShare, 1 / 3.0);
+  EXPECT_DOUBLE_EQ(anna.pentaroShare, 1 / 3.0);
+  EXPECT_EQ(anna.opponents,
+            (std::vector<history::Opponent>{{"UGO", "computer", "esperto", 1, 0, 1}}));
+  EXPECT_EQ(anna.movingMean.back(), anna.mean);
+
+  const history::Statistics lastTwo = store.statistics({"", 2});
+  EXPECT_EQ(lastTwo.scores, (std::vector<int>{3, 2}));
+  EXPECT_EQ(lastTwo.opponents,
+            (std::vector<history::Opponent>{{"ANNA", "persona", "", 0, 1, 0},
+                                            {"UGO", "computer", "esperto", 1, 0, 0}}));
+  EXPECT_EQ(store.playerNames(), (QStringList{"ANNA", "UGO"}));
+}
+
 // Every turn reported as kept is there after a SIGKILL at any moment.
 TEST_F(HistoryFile, EveryConfirmedTurnSurvivesKills) {
   constexpr int kKills = 200;

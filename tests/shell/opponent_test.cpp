@@ -7,6 +7,7 @@
 
 #include "advisor/computer_move.h"
 #include "desktop/computer_player.h"
+#include "desktop/history_link.h"
 #include "desktop/main_window.h"
 #include "game_app_fixture.h"
 #include "scripted_game.h"
@@ -95,6 +96,11 @@ TEST(Opponent, AWholeGameAgainstEachLevel) {
     // The record holds people only.
     const std::string record = g.board().NomeRecord.caption();
     EXPECT_NE(record, advisor::levelName(level));
+    // The history keeps who played: a person, and the computer at its level.
+    const auto& kept = g.app->window.findChild<HistoryLink*>()->recorder().game().players;
+    EXPECT_EQ(kept[0].kind + kept[1].kind + kept[1].level,
+              "personacomputer" +
+                  QString::fromStdString(advisor::levelName(level)).toLower().toStdString());
   }
 }
 
@@ -120,7 +126,8 @@ class OpponentInRealTime : public GameAppTest {
     click(b.Label2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return b.Label29.visible(); }, 10000));
     click(b.Label29);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app->game.SceltaAttiva == 1 && !app->game.turnBusy(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return app->game.SceltaAttiva == 1 && !app->game.turnBusy(); }, 10000));
     click(b.PUNTI[12]);
     click(b.OK);
     ASSERT_TRUE(app->window.computer().hasTheBoard());
@@ -137,7 +144,8 @@ class OpponentInRealTime : public GameAppTest {
       act();
     });
     poll.start(1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !app->game.playing() || app->game.closing(); }, 10000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !app->game.playing() || app->game.closing(); }, 10000));
     return busy;
   }
 };
@@ -145,7 +153,8 @@ class OpponentInRealTime : public GameAppTest {
 TEST_F(OpponentInRealTime, ItsTurnIsItsOwnButTheMenuStaysAlive) {
   ASSERT_NO_FATAL_FAILURE(untilTheComputerThrows());
   app->window.computer().setPace(60000);  // after its first throw, no step while we look
-  ASSERT_TRUE(QTest::qWaitFor([&] { return app->game.NumTiro > 1 && !app->game.turnBusy(); }, 10000));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return app->game.NumTiro > 1 && !app->game.turnBusy(); }, 10000));
   const int tiro = app->game.NumTiro;
   const auto held = app->game.Tenuto;
   EXPECT_EQ(boardWidget().cursor().shape(), Qt::ArrowCursor);
