@@ -57,7 +57,7 @@ suite_command() {  # SUITE
   case $1 in
     core) echo "tests/core_tests --gtest_brief=1 --gtest_fail_fast '--gtest_filter=-*LongPlay*' &&" \
                "tests/advisor_tests --gtest_brief=1 --gtest_fail_fast &&" \
-               "tests/core_tests --gtest_brief=1 --gtest_fail_fast '--gtest_filter=*LongPlay*'" ;;
+               "QT_QPA_PLATFORM=offscreen tests/history_tests --gtest_brief=1 --gtest_fail_fast '--gtest_filter=*LongPlay*'" ;;
     shell) echo "QT_QPA_PLATFORM=offscreen tests/shell_tests --gtest_brief=1 --gtest_fail_fast" ;;
     launcher) echo "ctest -R '^launcher\$'" ;;
     *) return 1 ;;
@@ -65,7 +65,7 @@ suite_command() {  # SUITE
 }
 suite_targets() {  # SUITE
   case $1 in
-    core) echo core_tests advisor_tests ;;
+    core) echo core_tests advisor_tests history_tests ;;
     shell) echo shell_tests ;;
     *) echo pentaro ;;
   esac

@@ -2,14 +2,17 @@
 // A thousand whole games of random legal play, some abandoned in the middle
 // of a wait, checked after every step: the dice, the totals, the boxes and
 // the record must always agree with what was played, and an abandoned game
-// stays dead whatever is clicked until the next one starts. Four shards of
-// 250 games each, so that they can run side by side.
+// stays dead whatever is clicked until the next one starts; every turn goes
+// into the history as in the game, and every game is found there. Four
+// shards of 250 games each, so that they can run side by side.
 
 #include <algorithm>
 #include <random>
 
+#include "desktop/history/store.h"
 #include "flow/number_text.h"
 #include "game_fixture.h"
+#include "history/recorder.h"
 
 namespace {
 
@@ -177,6 +180,9 @@ class LongPlay : public GameTest, public ::testing::WithParamInterface<int> {
       return;
     }
     ++games;
+    for (int p = 0; p < players; ++p)
+      for (int i = 0; i < 13; ++i)
+        ASSERT_EQ(numberText(recorder.game().players[p].boxes[i]), confirmed[p][i]);
     // Thirteen entries for each player, on the board or kept aside.
     for (const Label& p : b.PUNTI) ASSERT_FALSE(p.caption().empty());
     if (players == 2) {
@@ -199,6 +205,7 @@ class LongPlay : public GameTest, public ::testing::WithParamInterface<int> {
   double recordPoints = 0;
   bool abandoned = false;
   int games = 0, abandons = 0, records = 0;
+  history::Recorder recorder;
 };
 
 TEST_P(LongPlay, GamesKeepDiceTotalsBoxesAndRecordRight) {
@@ -208,6 +215,9 @@ TEST_P(LongPlay, GamesKeepDiceTotalsBoxesAndRecordRight) {
     if (auto* panel = dynamic_cast<Panel*>(e))
       elements.insert(elements.end(), panel->children.begin(), panel->children.end());
   }
+  HistoryStore store(QString::fromStdString((folder / "pentaro-history.sqlite").string()));
+  recorder.changed = [&](const history::Game& g) { store.save(g); };
+  game->setTurnLog(&recorder);
   while (games < 250) {
     playGame();
     if (HasFatalFailure()) {
@@ -219,6 +229,17 @@ TEST_P(LongPlay, GamesKeepDiceTotalsBoxesAndRecordRight) {
   EXPECT_GT(abandons, 5);
   EXPECT_GT(records, 10);
   EXPECT_LT(records, 240);
+  int over = 0, cut = 0;
+  for (const history::Game& g : store.games()) {
+    if (g.outcome == history::Outcome::kOver) {
+      ++over;
+      EXPECT_EQ(g.turns.size(), 13 * g.players.size());
+    }
+    cut += g.outcome == history::Outcome::kAbandoned;
+  }
+  EXPECT_EQ(over, games);
+  EXPECT_EQ(cut, abandons);
+  EXPECT_TRUE(store.notices().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Shard, LongPlay, ::testing::Range(0, 4));
