@@ -9,6 +9,7 @@
 #include "desktop/computer_player.h"
 #include "desktop/history_link.h"
 #include "desktop/main_window.h"
+#include "flow/moves.h"
 #include "game_app_fixture.h"
 #include "scripted_game.h"
 
@@ -180,6 +181,71 @@ TEST_F(OpponentInRealTime, InterrompiAndClosingInItsThrow) {
   ASSERT_NO_FATAL_FAILURE(untilTheComputerThrows());
   EXPECT_TRUE(inItsThrow([&] { app->window.close(); }));
   EXPECT_TRUE(app->game.closing());
+}
+
+// With "Nessuno" a game is the one the game had before it knew opponents:
+// two people, the first by mouse and the second by keys, then one alone.
+// After every move the board, the pointer, the new sounds, the clock and
+// the record go into a digest, matched against the digest of the same
+// scripted game played by the last build without the opponent's code
+// (cdb80c6): a change to the board made on purpose brings new digests.
+TEST(Opponent, NessunoPlaysAsBefore) {
+  const std::map<int, std::string> before = {{2, "d348d3d35079c6e2"}, {1, "51609ff7191eaa86"}};
+  for (int players : {2, 1}) {
+    ScriptedGame g;
+    g.app->window.computer().choose(std::nullopt);
+    BoardWidget& widget = *g.app->window.boardWidget();
+    QCryptographicHash digest(QCryptographicHash::Sha256);
+    std::size_t heard = 0;
+    auto look = [&] {
+      // A quarter of the size still shows every prompt and mark, and quickly.
+      std::string seen = ScriptedGame::checksum(g.render(0.25));
+      for (; heard < g.platform->sounds.size(); ++heard)
+        seen += QFileInfo(QString::fromStdString(g.platform->sounds[heard])).fileName().toStdString();
+      seen += std::to_string(g.platform->monotonicNanoseconds()) +
+              std::to_string(widget.cursor().shape()) + g.board().NomeRecord.caption() +
+              g.board().PuntiRecord.caption();
+      digest.addData(QByteArray::fromStdString(seen));
+    };
+    auto move = [&](Move m) {
+      const Element* e = elementOf(g.board(), m);
+      if (e && g.game().Giocatore != giocatore::kSecondOfTwo) {
+        const QPoint at = BoardWidget::toPixels(e->windowRect()).center();
+        QTest::mouseMove(&widget, at);
+        QTest::mouseClick(&widget, Qt::LeftButton, {}, at);
+      } else {
+        g.app->window.play(m);
+      }
+      g.wait(0.1);  // the blinker draws the next prompt
+      g.act([&] { g.game().Timer1_Timer(); });
+      look();
+    };
+    move({players == 2 ? Move::TwoPlayers : Move::OnePlayer});
+    move({Move::Start});
+    for (const char* name : {"anna", "bruno"}) {
+      if (!g.board().Text1.visible()) break;
+      g.name(name);
+      look();
+    }
+    for (int turns = 0; g.game().playing() && turns < 40; ++turns) {
+      g.act([&] { g.board().PuntiRecord.setCaption("0"); });  // every final score a record
+      g.wait(0.5);
+      look();
+      for (Move::Kind kind : {Move::Throw, Move::TrayDie, Move::HoldOrDiscard, Move::Throw,
+                              Move::Throw, Move::Box, Move::Accept}) {
+        for (const Move& m : legalMoves(g.game()))
+          if (m.kind == kind) {
+            move(m);
+            break;
+          }
+      }
+    }
+    EXPECT_TRUE(g.board().GameOver2.visible());
+    QFile record("Dati/MCRC00.RCX");
+    EXPECT_TRUE(record.open(QIODevice::ReadOnly));
+    digest.addData(record.readAll());
+    EXPECT_EQ(digest.result().toHex().left(16).toStdString(), before.at(players)) << players;
+  }
 }
 
 }  // namespace
