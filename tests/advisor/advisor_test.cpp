@@ -51,26 +51,6 @@ TEST(Advisor, ExpectedScoreInItalian) {
   EXPECT_EQ(advisor::expectedScoreText(0), "Punteggio atteso: 0,0");
 }
 
-// The advisor must score every hand as the game enters it.
-TEST_F(AdvisorTest, EveryHandIsWorthWhatTheGameEnters) {
-  GameWindow& g = started();
-  const auto& sets = advisor::DiceSets::get();
-  for (int h = sets.kFirstHand; h < sets.kCount; ++h) {
-    int k = 0;
-    for (int f = 1; f <= 6; ++f)
-      for (int n = 0; n < sets.counts(h)[f]; ++n) g.ValoreDado[k++] = f;
-    g.SceltaAttiva = 1;
-    g.controlla();
-    for (int box = 0; box < kCategories; ++box) {
-      g.PUNTI_Click(box);
-      ASSERT_EQ(g.board.PUNTI[box].caption(), std::to_string(sets.value(h, box)))
-          << ::testing::PrintToString(g.ValoreDado) << " box " << box;
-    }
-    g.board.PUNTI[12].setCaption("");
-    g.CategoriaScelta = 0;
-  }
-}
-
 TEST_F(AdvisorTest, NothingToAdviseOutsideTheTurn) {
   open();
   EXPECT_FALSE(advice().available);  // no game

@@ -55,9 +55,13 @@ TEST_F(Categories, EveryHandInEveryBoxScoresAsTheRulesSay) {
     g.SceltaAttiva = 1;
     g.controlla();
     for (int box = 0; box < kCategories; ++box) {
+      platform.sounds.clear();
       g.PUNTI_Click(box);  // each click moves the entry
-      ASSERT_EQ(g.board.PUNTI[box].caption(), std::to_string(rule(box, d)))
+      const int worth = rule(box, d);
+      ASSERT_EQ(g.board.PUNTI[box].caption(), std::to_string(worth))
           << ::testing::PrintToString(d) << " in " << g.board.Label4[box].caption();
+      ASSERT_EQ(platform.sounds, std::vector<std::string>{worth > 0 ? "fx04.wav" : "fx06.wav"});
+      if (box > 0) { ASSERT_EQ(g.board.PUNTI[box - 1].caption(), ""); }
     }
     g.board.PUNTI[kCategories - 1].setCaption("");
     g.CategoriaScelta = 0;

@@ -131,15 +131,6 @@ TEST_P(UnreadableFile, UprightDieStopsTheStart) {
   EXPECT_EQ(stopMessage([this] { open(); }), "FILE DANNEGGIATO O DATI NON TROVATI!!!");
 }
 
-TEST_P(UnreadableFile, TiltedDieStopsTheFirstThrow) {
-  started();
-  for (const char* rotation : {"030", "060", "090", "120", "150"})
-    for (int face = 1; face <= 6; ++face)
-      block(std::string("MC") + rotation + "0" + std::to_string(face) + ".EMX");
-  for (int k = 0; k < 5; ++k) platform.scriptDie(k, 3, 2);
-  EXPECT_EQ(stopMessage([this] { game->tira_Click(); }), "FILE DANNEGGIATO O DATI NON TROVATI!!!");
-}
-
 TEST_P(UnreadableFile, TemporaryFileInTheWayStopsTheRecordWrite) {
   GameWindow& g = open();
   block("MCRC01.RCX");
@@ -161,15 +152,6 @@ std::string inTheWayName(const ::testing::TestParamInfo<InTheWay>& info) {
 INSTANTIATE_TEST_SUITE_P(InTheWay, UnreadableFile,
                          ::testing::Values(InTheWay::kFolder, InTheWay::kPipe, InTheWay::kHugeFile),
                          inTheWayName);
-
-// The largest data file the game reads, and one byte more.
-TEST_F(GameTest, DataFilesAreReadUpToTheirSaneSize) {
-  const std::string file = data("fx01.wav");
-  ASSERT_TRUE(writeFileBytes(file, std::string(kLargestDataFile, 'x')));
-  EXPECT_EQ(readFileBytes(file)->size(), kLargestDataFile);
-  ASSERT_TRUE(writeFileBytes(file, std::string(kLargestDataFile + 1, 'x')));
-  EXPECT_FALSE(readFileBytes(file));
-}
 
 // A die picture of a few hundred bytes whose text claims 1.7 GB would have
 // the picture loader set that aside: it is a damaged file before it is
@@ -225,12 +207,6 @@ TEST_F(GameTest, LockHoldsOnAFolderThatCannotBeListed) {
   ::waitpid(child, &status, 0);
   ::chmod(dati.c_str(), 0755);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-}
-
-TEST_F(GameTest, UnreadableRecordStopsTheStart) {
-  if (::geteuid() == 0) GTEST_SKIP() << "the superuser reads every file";
-  std::filesystem::permissions(data("MCRC00.RCX"), std::filesystem::perms::none);
-  EXPECT_THROW(open(), FatalExit);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include "desktop/player_aids.h"
 #include "desktop/rules_window.h"
 #include "flow/game_window.h"
-#include "game_app_fixture.h"
+#include "app_fixture.h"
 
 namespace {
 

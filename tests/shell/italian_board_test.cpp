@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "scripted_game.h"
+#include "app_fixture.h"
 
 TEST(ItalianBoard, PaintedAsBefore) {
   const std::map<std::string, std::string> before = {

@@ -15,7 +15,7 @@
 #include "desktop/player_aids.h"
 #include "flow/game_window.h"
 #include "flow/moves.h"
-#include "game_app_fixture.h"
+#include "app_fixture.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 
 #include "desktop/player_aids.h"
 #include "desktop/settings.h"
-#include "scripted_game.h"
+#include "app_fixture.h"
 
 namespace {
 

@@ -9,9 +9,8 @@
 #include "desktop/computer_player.h"
 #include "desktop/history_link.h"
 #include "desktop/main_window.h"
+#include "app_fixture.h"
 #include "flow/moves.h"
-#include "game_app_fixture.h"
-#include "scripted_game.h"
 
 namespace {
 
@@ -26,11 +25,7 @@ struct AgainstTheComputer : ScriptedGame {
     computer().setPace(0);
   }
   ComputerPlayer& computer() { return app->window.computer(); }
-  QMenu* opponentMenu() {
-    for (QAction* a : app->window.menuBar()->actions())
-      if (a->text() == "Avversario") return a->menu();
-    return nullptr;
-  }
+  QMenu* opponentMenu() { return menuAction("Avversario")->menu(); }
   bool computersTurn() { return computer().hasTheBoard(); }
   // Anna's turn, click by click.
   void annasTurn() {

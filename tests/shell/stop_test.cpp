@@ -14,8 +14,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "desktop/board_widget.h"
-#include "desktop/game_app.h"
+#include "app_fixture.h"
 
 namespace {
 
@@ -27,9 +26,7 @@ void startIn(const QStringList& blocked) {
   QDir folder(built.absoluteFilePath(
       QString("../../stop-test/") + ::testing::UnitTest::GetInstance()->current_test_info()->name()));
   folder.removeRecursively();
-  folder.mkpath("Dati");
-  for (const QString& f : built.entryList(QDir::Files))
-    QFile::copy(built.filePath(f), folder.filePath("Dati/" + f));
+  copyBuiltData(folder.path());
   for (const QString& f : blocked) {
     QFile::remove(folder.filePath("Dati/" + f));
     folder.mkpath("Dati/" + f);

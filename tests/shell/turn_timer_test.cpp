@@ -15,7 +15,7 @@
 #include <tuple>
 #include <vector>
 
-#include "data_copy.h"
+#include "app_fixture.h"
 #include "desktop/main_window.h"
 #include "desktop/qt_platform.h"
 #include "flow/game_window.h"
@@ -46,7 +46,7 @@ Look lookOf(const Board& b) {
 class TurnTimerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(copyBuiltData(folder));
+    ASSERT_NO_FATAL_FAILURE(copyBuiltData(folder.path()));
     for (GameWindow* g : {&shown, &onTime}) {
       g->Form_Load();
       g->Gioca_Click();

@@ -18,7 +18,7 @@
 #include <QToolTip>
 #include <memory>
 
-#include "game_app_fixture.h"
+#include "app_fixture.h"
 #include "media/folder_lock.h"
 
 namespace {
@@ -33,24 +33,6 @@ class WindowTest : public GameAppTest {
                        boardWidget().mapTo(&window, boardPixel));
   }
 };
-
-TEST_F(WindowTest, RestingBoardShowsItsColours) {
-  const QImage image = boardWidget().grab().toImage();
-  ASSERT_EQ(image.size() / image.devicePixelRatio(), QSize(648, 566));
-  auto at = [&](int x, int y) {
-    return image.pixelColor(QPoint(x, y) * image.devicePixelRatio()).rgb();
-  };
-  EXPECT_EQ(at(345, 300), qRgb(0, 0, 255));    // the divider
-  EXPECT_EQ(at(630, 20), qRgb(0, 0, 128));     // the band behind the player's name
-  EXPECT_EQ(at(370, 118), qRgb(0, 255, 0));    // the band around the hold row
-  EXPECT_EQ(at(540, 262), qRgb(192, 0, 192));  // behind the record points
-  EXPECT_EQ(at(500, 560), qRgb(255, 255, 0));  // the grand-total row
-  // Off the single pip of the first miniature: the white of the die.
-  const QPoint body =
-      BoardWidget::toPixels(app->game.board.mini[0].windowRect()).topLeft() + QPoint(5, 5);
-  EXPECT_GT(image.pixelColor(body * image.devicePixelRatio()).lightness(), 180);
-  EXPECT_FALSE(app->window.nameField()->isVisible());
-}
 
 // Centred where it fits; a window larger than the screen (2x on a 1280 x 1024
 // screen) keeps its top-left corner, and so its menu bar, on the screen.

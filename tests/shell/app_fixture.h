@@ -1,19 +1,87 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QAction>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "data_copy.h"
 #include "desktop/board_widget.h"
 #include "desktop/game_app.h"
 #include "scoring/open_boxes.h"
+
+// A private copy of the built data folder in `folder` (its Dati): tests never
+// touch the record.
+inline void copyBuiltData(const QString& folder) {
+  const QDir built(PENTARO_DATA_DIR);
+  ASSERT_TRUE(built.exists("MCRC00.RCX")) << "no built data folder at " PENTARO_DATA_DIR;
+  QDir(folder).mkpath("Dati");
+  for (const QString& f : built.entryList(QDir::Files))
+    QFile::copy(built.filePath(f), folder + "/Dati/" + f);
+}
+
+// The whole program started on a private copy of the data folder, on the
+// given machine or the real one.
+class OwnCopy {
+ public:
+  explicit OwnCopy(std::unique_ptr<QtPlatform> platform = nullptr) {
+    copyBuiltData(folder.path());
+    previous_ = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    app = platform ? std::make_unique<GameApp>(std::move(platform)) : std::make_unique<GameApp>();
+    app->start();
+  }
+  ~OwnCopy() {
+    app.reset();
+    QDir::setCurrent(previous_);
+  }
+
+  GameWindow& game() { return app->game; }
+  Board& board() { return app->game.board; }
+  BoardWidget& boardWidget() { return *app->window.boardWidget(); }
+  // A menu (by its title) or a menu's item (by its caption).
+  QAction* menuAction(const QString& caption) {
+    for (QAction* menu : app->window.menuBar()->actions()) {
+      if (menu->text() == caption) return menu;
+      for (QAction* a : menu->menu()->actions())
+        if (a->text() == caption) return a;
+    }
+    return nullptr;
+  }
+
+  QTemporaryDir folder;
+  std::unique_ptr<GameApp> app;
+
+ private:
+  QString previous_;
+};
+
+// The real machine, the window shown and active so that shortcuts work.
+class GameAppTest : public ::testing::Test, public OwnCopy {
+ protected:
+  void SetUp() override {
+    app->window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app->window));
+  }
+
+  QPoint centre(const Element& e) { return BoardWidget::toPixels(e.windowRect()).center(); }
+  void startGame(const char* name) {
+    menuAction("Inizia")->trigger();
+    QTest::keyClicks(app->window.nameField(), name);
+    QTest::keyClick(app->window.nameField(), Qt::Key_Return);
+  }
+  void click(const Element& e) { QTest::mouseClick(&boardWidget(), Qt::LeftButton, {}, centre(e)); }
+};
 
 // The machine made predictable: the same dice every run, a clock that moves
 // only when the game waits (and jumps to the end of the wait), sounds kept
@@ -35,26 +103,12 @@ class ScriptedPlatform : public QtPlatform {
   qint64 now_ = 1'000'000'000;
 };
 
-// The whole program on that machine, on a private copy of the data folder,
-// played through the game's handlers as clicks would.
-class ScriptedGame {
+// The program on that machine, played through the game's handlers as clicks
+// would.
+class ScriptedGame : public OwnCopy {
  public:
-  ScriptedGame() {
-    copyBuiltData(folder_);
-    previous_ = QDir::currentPath();
-    QDir::setCurrent(folder_.path());
-    auto own = std::make_unique<ScriptedPlatform>();
-    platform = own.get();
-    app = std::make_unique<GameApp>(std::move(own));
-    app->start();
-  }
-  ~ScriptedGame() {
-    app.reset();
-    QDir::setCurrent(previous_);
-  }
+  ScriptedGame() : ScriptedGame(new ScriptedPlatform) {}
 
-  GameWindow& game() { return app->game; }
-  Board& board() { return app->game.board; }
   void act(const std::function<void()>& handler) { app->window.run(handler); }
 
   void begin(int players) {
@@ -124,10 +178,9 @@ class ScriptedGame {
 
   // The board as painted, without the name field or other widgets over it.
   QImage render(qreal ratio = 1) {
-    BoardWidget& w = *app->window.boardWidget();
-    QImage image(w.size() * ratio, QImage::Format_RGB32);
+    QImage image(boardWidget().size() * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    w.render(&image, {}, {}, QWidget::DrawWindowBackground);
+    boardWidget().render(&image, {}, {}, QWidget::DrawWindowBackground);
     return image;
   }
   static std::string checksum(const QImage& image) {
@@ -139,9 +192,8 @@ class ScriptedGame {
   }
 
   ScriptedPlatform* platform = nullptr;
-  std::unique_ptr<GameApp> app;
 
  private:
-  QTemporaryDir folder_;
-  QString previous_;
+  explicit ScriptedGame(ScriptedPlatform* own)
+      : OwnCopy(std::unique_ptr<QtPlatform>(own)), platform(own) {}
 };
