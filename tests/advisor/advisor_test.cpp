@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "advisor/advice.h"
 #include "advisor/perfect_play.h"
@@ -144,53 +143,6 @@ TEST_F(AdvisorTest, EachPlayerIsAdvisedOnTheirOwnSheet) {
   g.PUNTI_Click(11);
   g.OK_Click();
   EXPECT_NEAR(advice().expected, 245.87, 0.005);  // the second player's empty sheet
-}
-
-// Everything a player or the shell could see, in one text.
-std::string everything(const GameWindow& g, const FakePlatform& p) {
-  std::ostringstream out;
-  std::vector<const Element*> elements(g.board.order().begin(), g.board.order().end());
-  for (std::size_t i = 0; i < elements.size(); ++i) {
-    const Element* e = elements[i];
-    out << e->name() << (e->visible() ? "+" : "-");
-    if (auto* l = dynamic_cast<const Label*>(e)) out << l->caption();
-    if (auto* b = dynamic_cast<const PictureBox*>(e))
-      out << (b->picture() ? b->picture()->source : "");
-    if (auto* t = dynamic_cast<const TextField*>(e)) out << t->text();
-    if (auto* s = dynamic_cast<const Shape*>(e); s && s->fill())
-      out << int(s->fill()->r) << int(s->fill()->g) << int(s->fill()->b);
-    if (auto* panel = dynamic_cast<const Panel*>(e))
-      elements.insert(elements.end(), panel->children.begin(), panel->children.end());
-    out << "|";
-  }
-  for (std::size_t i = 0; i < kDice; ++i) out << g.board.List1.List(i) << ",";
-  out << g.NumTiro << g.SceltaAttiva << g.CategoriaScelta << g.NumTurno << g.Giocatore << g.Totale1
-      << g.Totale2 << g.turnBusy() << g.playing();
-  for (int i = 0; i < kTrayPlaces; ++i) out << g.Occupato[i] << g.FacciaPos[i];
-  for (int k = 0; k < kDice; ++k)
-    out << g.Tenuto[k] << g.ValoreDado[k] << g.PosDado[k].value_or(-1);
-  out << p.sounds.size() << p.scripted.size() << p.fallback << p.waits;
-  return out.str();
-}
-
-TEST_F(AdvisorTest, AdviceLeavesTheGameAsItWas) {
-  GameWindow& g = started();
-  auto unchangedByAdvice = [&](const char* when) {
-    SCOPED_TRACE(when);
-    g.board.takeDirty();
-    const std::string before = everything(g, platform);
-    EXPECT_TRUE(advice().available);
-    EXPECT_EQ(everything(g, platform), before);
-    EXPECT_TRUE(g.board.takeDirty().empty());
-  };
-  unchangedByAdvice("before the first throw");
-  throwOnto({0, 1, 2, 3, 4}, {1, 1, 3, 6, 6});
-  hold({3, 4});
-  g.dado_Click(0);  // a selection left as it is
-  unchangedByAdvice("with dice held and selected");
-  g.Label29_Click();
-  g.PUNTI_Click(5);
-  unchangedByAdvice("with a tentative entry");
 }
 
 // A whole game played as advised: every mark names a die that is there, and

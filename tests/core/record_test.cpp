@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_fixture.h"
-#include "media/text_1252.h"
 
 namespace {
 
@@ -61,15 +60,6 @@ TEST_F(RecordTest, NameFieldRefusesWhatTheRecordCannotHold) {
   for (auto [key, kept] : keys) {
     g.Text1_KeyPress(key);
     EXPECT_EQ(key, kept);
-  }
-}
-
-TEST(Windows1252, RoundTripsEveryByteItDefines) {
-  for (int b = 1; b < 256; ++b) {
-    const std::string byte(1, static_cast<char>(b));
-    const std::string utf8 = windows1252ToUtf8(byte);
-    if (b >= 0x80 && b < 0xA0 && utf8 == "\xEF\xBF\xBD") continue;  // unused bytes
-    EXPECT_EQ(utf8ToWindows1252(utf8), byte) << b;
   }
 }
 

@@ -4,12 +4,9 @@
 // any other way than with its own message.
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "game_fixture.h"
-#include "media/folder_lock.h"
-#include "media/picture_chunks.h"
 #include "media/player_name.h"
 
 namespace {
@@ -126,11 +123,6 @@ TEST_P(UnreadableFile, RecordStopsTheStart) {
   EXPECT_EQ(stopMessage([this] { open(); }), "FILE RECORD DANNEGGIATO O NON TROVATO!!!");
 }
 
-TEST_P(UnreadableFile, UprightDieStopsTheStart) {
-  block("MC00003.EMX");
-  EXPECT_EQ(stopMessage([this] { open(); }), "FILE DANNEGGIATO O DATI NON TROVATI!!!");
-}
-
 TEST_P(UnreadableFile, TemporaryFileInTheWayStopsTheRecordWrite) {
   GameWindow& g = open();
   block("MCRC01.RCX");
@@ -153,60 +145,12 @@ INSTANTIATE_TEST_SUITE_P(InTheWay, UnreadableFile,
                          ::testing::Values(InTheWay::kFolder, InTheWay::kPipe, InTheWay::kHugeFile),
                          inTheWayName);
 
-// A die picture of a few hundred bytes whose text claims 1.7 GB would have
-// the picture loader set that aside: it is a damaged file before it is
-// loaded. Chunks that fit, other formats and trailing bytes are the
-// loader's business.
-TEST(PictureChunks, ClaimingMoreThanTheFileHoldsIsDamaged) {
-  const std::string signature("\x89PNG\r\n\x1A\n", 8);
-  const auto chunk = [](std::string type, std::string body, std::uint32_t length) {
-    std::string bytes;
-    for (int shift = 24; shift >= 0; shift -= 8) bytes += char(length >> shift & 0xFF);
-    return bytes + type + body + "CRC!";
-  };
-  const std::string header = signature + chunk("IHDR", std::string(13, '\1'), 13);
-  const std::string text = chunk("tEXt", "Comment", 7);
-  const std::string end = chunk("IEND", "", 0);
-  const struct {
-    std::string picture;
-    bool fits;
-  } cases[] = {
-      {header + text + end, true},
-      {header + text + end + "trailing", true},
-      {header + text, true},  // cut short: the loader's
-      {header + chunk("tEXt", "Comment", 1'700'000'000) + end, false},
-      {header + chunk("tEXt", "Comment", 8) + end, false},  // its checksum missing
-      {header + chunk("tEXt", "Comment", 0xFFFFFFFF), false},
-      {"BM" + std::string(100, '\xFF'), true},
-  };
-  for (const auto& c : cases) EXPECT_EQ(pngChunksFitFile(c.picture), c.fits) << c.picture.size();
-}
-
+// A die picture of a few hundred bytes whose text claims 1.7 GB is a damaged
+// file before the picture loader sets that much aside.
 TEST_F(GameTest, PictureClaimingMoreThanItHoldsStopsTheStart) {
   const std::string bomb("\x89PNG\r\n\x1A\n\x65\x53\xF1\x00tEXtComment", 23);
   writeFileBytes(data("MC00002.EMX"), complement(bomb));
   EXPECT_THROW(open(), FatalExit);
-}
-
-// A data folder its owner may enter but not list (mode 0300) still keeps a
-// second copy out. Tried as an ordinary user: the superuser opens any folder.
-TEST_F(GameTest, LockHoldsOnAFolderThatCannotBeListed) {
-  const std::string dati = (folder / "Dati").string();
-  const uid_t nobody = 65534;
-  if (::geteuid() == 0) {
-    ASSERT_EQ(::chown(dati.c_str(), nobody, nobody), 0);
-  }
-  ASSERT_EQ(::chmod(dati.c_str(), 0300), 0);
-  const pid_t child = ::fork();
-  if (child == 0) {
-    if (::geteuid() == 0 && (::setgid(nobody) != 0 || ::setuid(nobody) != 0)) ::_exit(2);
-    FolderLock first, second;
-    ::_exit(first.take(dati) && !second.take(dati) ? 0 : 1);
-  }
-  int status = -1;
-  ::waitpid(child, &status, 0);
-  ::chmod(dati.c_str(), 0755);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 }  // namespace
