@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -51,19 +50,10 @@ class KeysTest : public GameAppTest {
     return QTest::qWaitFor(
         [&] { return board().Label2.visible() && board().Label2.caption() == caption; }, 3000);
   }
-  int selectedOnTray() {
-    int n = 0;
-    for (const Shape& f : board().filtro) n += f.visible();
-    return n;
-  }
   KeyboardPlay& keys() { return app->window.aids().keys(); }
   BoardOverlay& overlay() { return app->window.aids().overlay(); }
 
   std::vector<std::string> clicks;
-  const std::vector<int> allTurnKeys = {
-      Qt::Key_1, Qt::Key_2,  Qt::Key_3,    Qt::Key_4,     Qt::Key_5,     Qt::Key_6,
-      Qt::Key_7, Qt::Key_8,  Qt::Key_9,    Qt::Key_0,     Qt::Key_T,     Qt::Key_F,
-      Qt::Key_A, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_Return};
 };
 
 TEST_F(KeysTest, AWholeTurnByKeyboard) {
@@ -148,58 +138,6 @@ TEST_F(KeysTest, AWholeTurnByKeyboard) {
   press(Qt::Key_Return);
   EXPECT_EQ(lastClick(), "OK");
   EXPECT_EQ(clicks.size(), 14u);
-}
-
-TEST_F(KeysTest, KeysWaitWhileTheDiceRoll) {
-  GameWindow& g = app->game;
-  Board& b = board();
-  startGame("ugo");
-  press(Qt::Key_Space);
-  press(Qt::Key_1);
-  ASSERT_TRUE(waitForPrompt("TIENI"));
-  press(Qt::Key_T);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return b.Label29.visible(); }, 2000));
-  // Mid-roll the held die and "FERMATI" still show; every key is refused.
-  bool rolling = false;
-  QTimer::singleShot(400, &app->window, [&] {
-    rolling = g.turnBusy();
-    pressEach(allTurnKeys);
-  });
-  press(Qt::Key_Space);
-  EXPECT_TRUE(rolling);
-  EXPECT_EQ(g.NumTiro, 3);  // one more throw, not two
-  EXPECT_EQ(g.SceltaAttiva, 0);
-  EXPECT_EQ(selectedOnTray(), 0);
-  EXPECT_TRUE(g.Tenuto[0]);
-  EXPECT_FALSE(b.filtroT[0].visible());
-  EXPECT_FALSE(g.Tenuto[1]);
-  EXPECT_EQ(trayDiceInReadingOrder(b).size(), 4u);
-}
-
-TEST_F(KeysTest, KeysDoNothingAfterInterrompi) {
-  Board& b = board();
-  startGame("ugo");
-  // "Interrompi" mid-roll: the throw gives up, the keys then find nothing.
-  QTimer::singleShot(400, &app->window, [&] {
-    menuAction("Interrompi")->trigger();
-    clicks.clear();
-    pressEach(allTurnKeys);
-  });
-  press(Qt::Key_Space);
-  EXPECT_TRUE(clicks.empty());
-  EXPECT_FALSE(b.tira.visible());
-  EXPECT_TRUE(trayDiceInReadingOrder(b).empty());
-
-  startGame("ugo");
-  press(Qt::Key_Space);
-  press(Qt::Key_2);
-  menuAction("Interrompi")->trigger();
-  b.takeDirty();
-  clicks.clear();
-  pressEach(allTurnKeys);
-  EXPECT_TRUE(clicks.empty());
-  EXPECT_TRUE(b.takeDirty().empty());  // the board did not change at all
-  EXPECT_TRUE(menuAction("Inizia")->isEnabled());
 }
 
 TEST_F(KeysTest, MarksShowForKeysOnlyAndGoWithTheMouse) {
