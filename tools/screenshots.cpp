@@ -10,8 +10,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -22,6 +24,9 @@
 #include "desktop/game_app.h"
 #include "desktop/player_aids.h"
 #include "desktop/advice_request.h"
+#include "desktop/history/store.h"
+#include "desktop/history_link.h"
+#include "tools/sample_history.h"
 
 namespace {
 
@@ -98,6 +103,27 @@ class Player {
   ScriptedDice& dice_;
 };
 
+// The window of that title once it shows, and a wait for `ready`.
+QWidget* shownWindow(const QString& title, const std::function<bool(QWidget*)>& ready) {
+  QWidget* found = nullptr;
+  const bool shown = QTest::qWaitFor(
+      [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+          if (w->isVisible() && w->windowTitle() == title) found = w;
+        return found && ready(found);
+      },
+      300000);
+  QTest::qWait(300);  // the charts drawn
+  if (!shown) std::fprintf(stderr, "screenshots: %s never showed\n", qPrintable(title));
+  return shown ? found : nullptr;
+}
+
+bool saveWindow(QWidget* window, const QDir& out, const char* file) {
+  if (!window || !window->grab().save(out.filePath(file))) return false;
+  std::printf("%s\n", qPrintable(out.filePath(file)));
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,6 +143,13 @@ int main(int argc, char** argv) {
   for (const QString& file : QDir(data).entryList(QDir::Files))
     QFile::copy(data + "/" + file, folder.path() + "/Dati/" + file);
   QDir::setCurrent(folder.path());
+  // A hundred games kept before: the history's windows have something to show.
+  {
+    HistoryStore history(folder.filePath(kHistoryFile));
+    std::mt19937 rng(3);
+    for (int i = 1; i <= 100; ++i) history.save(sample::game(rng, i, 100));
+  }
+  HistoryLink::moduleFolder = QDir(data).absoluteFilePath("..");
 
   auto own = std::make_unique<ScriptedDice>();
   ScriptedDice& dice = *own;
@@ -124,6 +157,26 @@ int main(int argc, char** argv) {
   if (!app.start() || !QTest::qWaitForWindowExposed(&app.window)) return 1;
   Player anna(app, dice);
   const Board& b = app.game.board;
+
+  // The statistics of the games kept; the last game reviewed; each box beside
+  // perfect play, known once the review has worked it out.
+  anna.command("Statistiche");
+  QWidget* statistics = shownWindow("Statistiche", [](QWidget*) { return true; });
+  if (!saveWindow(statistics, out, "statistics.png")) return 1;
+  anna.command("Analisi della partita");
+  QWidget* review = shownWindow("Analisi della partita", [](QWidget* w) {
+    for (QLabel* l : w->findChildren<QLabel*>())
+      if (l->text().startsWith("Punteggio:")) return true;
+    return false;
+  });
+  if (!saveWindow(review, out, "review.png")) return 1;
+  review->close();
+  statistics->findChild<QTabWidget*>()->setCurrentIndex(2);
+  QTest::qWait(500);
+  if (!saveWindow(statistics, out, "statistics-boxes.png")) return 1;
+  statistics->close();
+  app.window.activateWindow();  // its keys work again
+  if (!QTest::qWaitForWindowActive(&app.window)) return 1;
 
   anna.command("Inizia");
   anna.type("anna");

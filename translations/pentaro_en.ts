@@ -540,7 +540,7 @@ If that does not help, install the program again!</translation>
         <translation>Expected final score after each decision</translation>
     </message>
     <message>
-        <source>Punteggio: %1   Punti persi in attesa: %2   Precisione: %3 % (%4 decisioni)   Gioco perfetto da inizio partita: %5</source>
+        <source>Punteggio: %1   Punti attesi persi: %2   Precisione: %3 % (%4 decisioni)   Gioco perfetto da inizio partita: %5</source>
         <translation>Score: %1   Expected points lost: %2   Precision: %3 % (%4 decisions)   Perfect play from the start: %5</translation>
     </message>
     <message>

@@ -100,7 +100,7 @@ void ReviewWindow::showSeat() {
   const int total = seat < int(game_.players.size()) ? game_.players[seat].total : 0;
   summary_->setText(
       say(QT_TRANSLATE_NOOP("ReviewWindow",
-                            "Punteggio: %1   Punti persi in attesa: %2   Precisione: %3 % "
+                            "Punteggio: %1   Punti attesi persi: %2   Precisione: %3 % "
                             "(%4 decisioni)   Gioco perfetto da inizio partita: %5"))
           .arg(total)
           .arg(number(review_.lost))
@@ -139,4 +139,5 @@ void ReviewWindow::showSeat() {
   chart_->addAxis(y, Qt::AlignLeft);
   expected->attachAxis(x);
   expected->attachAxis(y);
+  y->applyNiceNumbers();
 }

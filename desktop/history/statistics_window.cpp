@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -134,7 +135,9 @@ StatisticsWindow::StatisticsWindow(HistoryStore& store, QWidget* parent)
     x->setRange(1, std::max<int>(2, s.scores.size()));
     auto* y = new QValueAxis;
     y->setLabelFormat("%d");
-    y->setRange(0, std::max(100, (s.best / 50 + 1) * 50));
+    const int top = std::max(100, (s.best / 50 + 1) * 50);
+    y->setRange(0, top);
+    y->setTickCount(top / 50 + 1);
     attach(chart, scores, x, y);
     chart->addSeries(moving);
     moving->attachAxis(x);
@@ -171,6 +174,8 @@ StatisticsWindow::StatisticsWindow(HistoryStore& store, QWidget* parent)
       whenSolved(this, [this](const Solved& s) {
         perfect_ = s.boxMeans;
         perfectKnown_ = true;
+        // Drawn already without them (not when known at once, while drawing).
+        if (tabs_->widget(2)->layout()->count() == 0) return;
         drawn_[2] = false;
         drawTab(tabs_->currentIndex());
       });
@@ -182,21 +187,21 @@ StatisticsWindow::StatisticsWindow(HistoryStore& store, QWidget* parent)
         perfectKnown_ ? say(QT_TRANSLATE_NOOP("StatisticsWindow", "Gioco perfetto"))
                       : say(QT_TRANSLATE_NOOP("StatisticsWindow", "Gioco perfetto (calcolo...)")));
     QStringList boxNames;
-    for (int b = 0; b < kCategories; ++b) {
+    // Bars across, the boxes' names beside them, top to bottom as on the sheet.
+    for (int b = kCategories - 1; b >= 0; --b) {
       *mine << statistics_.boxMeans[b];
       *perfect << perfect_[b];
       boxNames << history::boxCaption(b);
     }
-    auto* series = new QBarSeries;
-    series->append(mine);
+    auto* series = new QHorizontalBarSeries;
     series->append(perfect);
+    series->append(mine);
     auto* boxAxis = new QBarCategoryAxis;
     boxAxis->append(boxNames);
-    boxAxis->setLabelsAngle(-45);
     auto* pointsAxis = new QValueAxis;
     pointsAxis->setRange(0, 40);
     pointsAxis->setTitleText(say(QT_TRANSLATE_NOOP("StatisticsWindow", "Punti medi")));
-    attach(chart, series, boxAxis, pointsAxis);
+    attach(chart, series, pointsAxis, boxAxis);
     return chartView(chart);
   });
   // Results against each opponent, a computer by its level.
