@@ -409,11 +409,14 @@ history::Statistics HistoryStore::statistics(const history::Filter& filter) {
     if (sql.contains(":last")) q.bindValue(":last", filter.last > 0 ? filter.last : -1);
     return q.exec() || unreadable(q);
   };
-  if (!run("DROP TABLE IF EXISTS temp.sheets") ||
-      !run("CREATE TEMP TABLE sheets AS SELECT p.game_id, p.seat, p.total, p.bonus" + columns +
-           ", g.winner FROM players p JOIN games g ON g.id = p.game_id WHERE g.outcome = 'finita'"
-           " AND (:player = '' OR p.name = :player) ORDER BY p.game_id DESC, p.seat DESC"
-           " LIMIT :last"))
+  // Never dropped: a table cannot be while the list of games is being read.
+  const QString select = "SELECT p.game_id, p.seat, p.total, p.bonus" + columns +
+                         ", g.winner FROM players p JOIN games g ON g.id = p.game_id";
+  if (!run("CREATE TEMP TABLE IF NOT EXISTS sheets AS " + select + " WHERE 0") ||
+      !run("DELETE FROM temp.sheets") ||
+      !run("INSERT INTO temp.sheets " + select +
+           " WHERE g.outcome = 'finita' AND (:player = '' OR p.name = :player)"
+           " ORDER BY p.game_id DESC, p.seat DESC LIMIT :last"))
     return s;
   QString means;
   for (const char* box : history::kBoxNames) means += QStringLiteral(", avg(ifnull(%1, 0))").arg(box);
@@ -451,6 +454,6 @@ history::Statistics HistoryStore::statistics(const history::Filter& filter) {
   if (run("SELECT count(*) FROM players p JOIN games g ON g.id = p.game_id"
           " WHERE g.outcome = 'interrotta' AND (:player = '' OR p.name = :player)") && q.next())
     s.abandoned = q.value(0).toInt();
-  run("DROP TABLE temp.sheets");
+  run("DELETE FROM temp.sheets");
   return s;
 }

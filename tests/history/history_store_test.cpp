@@ -14,7 +14,13 @@
 #include <QTemporaryDir>
 #include <random>
 
+#include <QCoreApplication>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTranslator>
+
 #include "desktop/history/csv.h"
+#include "desktop/history/statistics_window.h"
 #include "desktop/history/store.h"
 
 namespace {
@@ -136,6 +142,9 @@ TEST_F(HistoryFile, FiguresOfAHandMadeHistory) {
   abandoned.outcome = history::Outcome::kAbandoned;
   store.save(abandoned);
 
+  QSqlQuery reading(store.database());  // the list of games, read meanwhile
+  ASSERT_TRUE(reading.exec("SELECT id FROM games") && reading.next());
+  store.statistics({});
   const history::Statistics anna = store.statistics({"ANNA", 0});
   EXPECT_EQ(anna.played, 3);
   EXPECT_EQ(anna.abandoned, 1);
@@ -156,6 +165,7 @@ TEST_F(HistoryFile, FiguresOfAHandMadeHistory) {
             (std::vector<history::Opponent>{{"ANNA", "persona", "", 0, 1, 0},
                                             {"UGO", "computer", "esperto", 1, 0, 0}}));
   EXPECT_EQ(store.playerNames(), (QStringList{"ANNA", "UGO"}));
+  EXPECT_TRUE(store.notices().isEmpty());
 }
 
 // Every turn reported as kept is there after a SIGKILL at any moment.
@@ -204,7 +214,7 @@ TEST_F(HistoryFile, EveryConfirmedTurnSurvivesKills) {
   EXPECT_TRUE(setAside().isEmpty());
 }
 
-enum class Fault { kDamaged, kNotADatabase, kLocked, kReadOnly, kFull };
+enum class Fault { kDamaged, kNotADatabase, kLocked, kReadOnly, kFull, kNewer };
 
 // Each unusable file is set aside byte for byte and the game goes on in a new one.
 TEST_F(HistoryFile, AFileThatCannotBeUsedIsSetAsideAndANewOneStarted) {
@@ -215,7 +225,8 @@ TEST_F(HistoryFile, AFileThatCannotBeUsedIsSetAsideAndANewOneStarted) {
                {Fault::kNotADatabase, "non è un archivio SQLite"},
                {Fault::kLocked, "bloccata da un altro programma"},
                {Fault::kReadOnly, "sola lettura"},
-               {Fault::kFull, "spazio sul disco"}};
+               {Fault::kFull, "spazio sul disco"},
+               {Fault::kNewer, "di una versione più recente di PENTARO"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.says);
     for (const QString& f : QDir(dir.path()).entryList(QDir::Files)) QFile::remove(dir.filePath(f));
@@ -223,6 +234,13 @@ TEST_F(HistoryFile, AFileThatCannotBeUsedIsSetAsideAndANewOneStarted) {
       HistoryStore old(path());
       keepTurnByTurn(old, sampleGame(1, 26));
     }
+    if (c.fault == Fault::kNewer) {
+      QSqlDatabase newer = QSqlDatabase::addDatabase("QSQLITE", "newer");
+      newer.setDatabaseName(path());
+      ASSERT_TRUE(newer.open() && QSqlQuery(newer).exec("UPDATE schema_version SET version = 9"));
+      newer.close();
+    }
+    QSqlDatabase::removeDatabase("newer");
     QFile file(path());
     if (c.fault == Fault::kFull) file.remove();  // a fresh file on a disk that fills at once
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
@@ -264,6 +282,29 @@ TEST_F(HistoryFile, AFileThatCannotBeUsedIsSetAsideAndANewOneStarted) {
       EXPECT_TRUE(aside.readAll() == before);
     }
   }
+}
+
+// Every text of the statistics window goes through the translation, again
+// when the language changes with the window open.
+TEST_F(HistoryFile, StatisticsWindowFollowsTheLanguage) {
+  struct Marked : QTranslator {
+    QString translate(const char*, const char* source, const char*, int) const override {
+      return QStringLiteral("EN ") + source;
+    }
+    bool isEmpty() const override { return false; }
+  } english;
+  HistoryStore store(path());
+  keepTurnByTurn(store, sampleGame(1));
+  StatisticsWindow window(store, nullptr);
+  window.refresh();
+  QCoreApplication::installTranslator(&english);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  QStringList texts{window.windowTitle()};
+  for (QLabel* l : window.findChildren<QLabel*>()) texts << l->text();
+  for (int i = 0; i < window.tabs()->count(); ++i) texts << window.tabs()->tabText(i);
+  QCoreApplication::removeTranslator(&english);
+  for (const QString& t : texts)
+    EXPECT_TRUE(t.isEmpty() || t.startsWith("EN ")) << t.toStdString();
 }
 
 }  // namespace
