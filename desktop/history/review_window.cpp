@@ -67,7 +67,10 @@ ReviewWindow::ReviewWindow(history::Game game, QWidget* parent)
   nameTexts();
   summary_->setText(say(QT_TRANSLATE_NOOP("ReviewWindow", "Calcolo del gioco perfetto...")));
   connect(seat_, &QComboBox::currentIndexChanged, this, &ReviewWindow::showSeat);
-  whenSolved(this, [this](const Solved&) { showSeat(); });
+  whenSolved(this, [this](const Solved& s) {
+    strategy_ = s.strategy;
+    showSeat();
+  });
 }
 
 void ReviewWindow::nameTexts() {
@@ -92,11 +95,9 @@ void ReviewWindow::changeEvent(QEvent* event) {
 }
 
 void ReviewWindow::showSeat() {
-  Solved solved;
-  whenSolved(this, [&solved](const Solved& s) { solved = s; });
-  if (!solved.strategy) return;
+  if (!strategy_) return;  // "Calcolo del gioco perfetto..." meanwhile
   const int seat = std::max(0, seat_->currentIndex());
-  review_ = advisor::reviewGame(*solved.strategy, game_, seat);
+  review_ = advisor::reviewGame(*strategy_, game_, seat);
   const int total = seat < int(game_.players.size()) ? game_.players[seat].total : 0;
   summary_->setText(
       say(QT_TRANSLATE_NOOP("ReviewWindow",

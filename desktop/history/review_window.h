@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "advisor/review.h"
 
@@ -26,6 +27,7 @@ class ReviewWindow : public QWidget {
   void showSeat();
 
   history::Game game_;
+  std::shared_ptr<const advisor::Strategy> strategy_;  // once perfect play is worked out
   advisor::Review review_;
   QComboBox* seat_;
   QLabel* title_;

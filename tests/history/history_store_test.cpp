@@ -8,16 +8,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSqlQuery>
-#include <QTemporaryDir>
-#include <random>
-
-#include <QCoreApplication>
 #include <QLabel>
+#include <QSqlQuery>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTranslator>
+#include <random>
 
 #include "desktop/history/csv.h"
 #include "desktop/history/statistics_window.h"
@@ -303,8 +302,7 @@ TEST_F(HistoryFile, StatisticsWindowFollowsTheLanguage) {
   for (QLabel* l : window.findChildren<QLabel*>()) texts << l->text();
   for (int i = 0; i < window.tabs()->count(); ++i) texts << window.tabs()->tabText(i);
   QCoreApplication::removeTranslator(&english);
-  for (const QString& t : texts)
-    EXPECT_TRUE(t.isEmpty() || t.startsWith("EN ")) << t.toStdString();
+  for (const QString& t : texts) EXPECT_TRUE(t.isEmpty() || t.startsWith("EN ")) << t.toStdString();
 }
 
 }  // namespace
