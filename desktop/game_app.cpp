@@ -4,15 +4,9 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTimer>
 #include <algorithm>
 
-#include "desktop/board_widget.h"
 #include "desktop/language.h"
-
-namespace {
-constexpr std::chrono::milliseconds kSoundSetUpDelay{250};
-}  // namespace
 
 #include "media/stop_messages.h"
 
@@ -36,12 +30,6 @@ bool GameApp::start() {
   window.adjustSize();
   if (const QScreen* screen = window.screen())
     window.move(placeOnScreen(screen->availableGeometry(), window.size()));
-  // The sound is set up a moment after the first frame, which so reaches the
-  // screen first even on one core; no sound is asked for that soon (the
-  // first follows a typed name), and one that is would set it up at once.
-  QObject::connect(window.boardWidget(), &BoardWidget::firstPainted, &window, [this] {
-    QTimer::singleShot(kSoundSetUpDelay, &window, [this] { platform.setUpSound(); });
-  });
   window.show();
   return true;
 }

@@ -11,8 +11,7 @@
 #include "media/folder_lock.h"
 
 // The whole program once QApplication exists: the platform, the game, the
-// window. start() runs the start-up and shows the window on the screen; the
-// sound is set up once the first frame is painted.
+// window. start() runs the start-up and shows the window on the screen.
 class GameApp {
  public:
   GameApp();

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <chrono>
 #include <cstdlib>
@@ -8,9 +10,13 @@
 #include "desktop/language.h"
 
 int main(int argc, char* argv[]) {
+  // The first text drawn waits for the font configuration to be read: it is
+  // read on the other core while the window is being built.
+  std::thread fontConfiguration([] { FcInit(); });
   QApplication app(argc, argv);
   language::applyKept();
   GameApp game;
+  fontConfiguration.join();
   if (!game.start()) return EXIT_FAILURE;
   const int status = app.exec();
   // The record is on disk by now. Whatever a library still waits for while

@@ -21,6 +21,9 @@
 
 namespace {
 
+// After the name entry opens, long enough for it to be drawn first.
+constexpr std::chrono::milliseconds kSoundSetUpDelay{250};
+
 // Holds the name field to the game's name rule after every change of its
 // text, whatever made it: typing, pasting by key, menu or middle click,
 // dropping, an input method. Qt runs every such change through here.
@@ -51,7 +54,6 @@ class NameRule : public QValidator {
 MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), platform_(platform) {
   Board& b = game.board;
   setWindowTitle("PENTARO");
-  setWindowIcon(QIcon(":/art/icon.png"));  // QIcon finds the @2x one itself
 
   QMenu* menu = gameMenu_ = menuBar()->addMenu(tr("&Game"));
   QAction* one = addMenuItem(menu, b.Play1, {Move::OnePlayer});
@@ -98,11 +100,21 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
   platform.attach(
       this, [this] { syncFromGame(); }, [this] { halt(); });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // The icon is not in the first frame: it is read once that is on the screen.
+  connect(
+      board_, &BoardWidget::firstPainted, this, [this] { setWindowIcon(gameIcon()); },
+      Qt::QueuedConnection);
 }
+
+QIcon MainWindow::gameIcon() { return QIcon(":/art/icon.png"); }  // it finds the @2x one itself
 
 QLineEdit* MainWindow::nameField() {
   if (nameField_) return nameField_;
   nameField_ = new QLineEdit(board_);
+  // A game begins with its names, and its first sound follows them: the
+  // sound is set up while they are typed, so a window only looked at never
+  // loads it.
+  QTimer::singleShot(kSoundSetUpDelay, this, [this] { platform_.setUpSound(); });
   nameField_->setGeometry(BoardWidget::toPixels(game_.board.Text1.windowPlace()));
   // The length is the name rule's, counted after upper-casing; a limit of
   // the field's own would cut a paste before the rule could sort it.

@@ -21,6 +21,7 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   MainWindow(GameWindow& game, QtPlatform& platform);
+  static QIcon gameIcon();
 
   // Calls a handler of the game, then brings the window up to date.
   void run(const std::function<void()>& handler);

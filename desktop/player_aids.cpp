@@ -77,7 +77,7 @@ void PlayerAids::showAbout() {
   }
   auto* box = new QMessageBox(QMessageBox::NoIcon, tr("Informazioni su PENTARO"), aboutText(),
                               QMessageBox::Ok, &window_);
-  box->setIconPixmap(window_.windowIcon().pixmap(64, 64));
+  box->setIconPixmap(MainWindow::gameIcon().pixmap(64, 64));
   box->setAttribute(Qt::WA_DeleteOnClose);
   about_ = box;
   box->open();

@@ -3,9 +3,9 @@
 
 #include <QString>
 
-// The game's one media player. It lives in a module of its own, loaded once
-// the first frame is on the screen: the sound server's client library is
-// not needed for the first frame.
+// The game's one media player. It lives in a module of its own, loaded when
+// a game's names are entered or at the first sound: a window only looked at
+// never needs the sound server's client library.
 class SoundPlayer {
  public:
   virtual ~SoundPlayer() = default;

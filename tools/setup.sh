@@ -6,6 +6,7 @@
 # build/games/pentaro, which plays in the player's own folder.
 
 play_packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools libpulse-dev pkgconf
+               libfontconfig-dev
                fonts-liberation2 fonts-dejavu-core qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite)
 test_packages=(libgtest-dev xvfb xauth desktop-file-utils appstream dpkg-dev file groff-base
                clang libclang-rt-14-dev pulseaudio pulseaudio-utils sox
