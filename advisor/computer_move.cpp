@@ -54,7 +54,10 @@ std::optional<Move> nextMove(Player& player, const GameWindow& game) {
       return ifLegal(game, {Move::Throw});
     case Situation::Step::kKeep: {
       const Choice c = player.keep(s->own, s->rival, s->dice, s->throwsLeft);
-      return c.stop ? ifLegal(game, {Move::Stop}) : towardsKeeping(game, c.keep);
+      // FERMATI shows only once a die is held: to stop with none held yet,
+      // it holds the five first.
+      if (c.stop && legal(game, {Move::Stop})) return Move{Move::Stop};
+      return towardsKeeping(game, c.keep);
     }
     case Situation::Step::kBox: {
       const int box = player.box(s->own, s->rival, s->dice).box;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "advisor/advice.h"
+#include "advisor/computer_move.h"
 #include "game_fixture.h"
 
 namespace {
@@ -116,6 +117,17 @@ TEST_F(AdviceToWinTest, InAGameForTwoTheAdviceGivesTheChanceOfWinning) {
   const Advice a = advice();
   ASSERT_TRUE(a.winChance);
   EXPECT_NEAR(*a.winChance, 1 - kPentaroChance * (1 - kPentaroChance), 1e-12);
+}
+
+// A straight it keeps whole at the first throw, none held yet: it holds the
+// five and stops rather than wait for a FERMATI that shows only then.
+TEST_F(AdviceToWinTest, TheComputerStopsWithNoDieHeldYet) {
+  started();
+  throwOnto({0, 1, 2, 3, 4}, {2, 3, 4, 5, 6});
+  Player esperto(Level::kEsperto, tables());
+  for (int steps = 0; steps < 20 && game->SceltaAttiva == 0; ++steps, tick())
+    if (const auto move = nextMove(esperto, *game)) play(*game, *move);
+  EXPECT_EQ(game->SceltaAttiva, 1);
 }
 
 TEST_F(AdviceToWinTest, AloneTheAdviceStaysTheExpectedScore) {
