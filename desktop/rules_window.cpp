@@ -129,7 +129,12 @@ QString RulesWindow::rulesHtml(const Board& b) {
          "<p><b>Principiante</b> tiene la faccia pi&ugrave; frequente e prende la casella che "
          "vale di pi&ugrave; subito; <b>esperto</b> gioca al meglio per il proprio punteggio; "
          "<b>campione</b> gioca per vincere, guardando anche il foglio dell'altro. Il record "
-         "resta alle persone.</p>"));
+         "resta alle persone.</p>") +
+      tr("<p>Per esempio, restano solo Pentaro e Chance e l'altro ha finito con 40 punti in "
+         "pi&ugrave;; il primo tiro d&agrave; 1 1 1 6 6. <b>Esperto</b> tiene i due 6 per una "
+         "buona Chance; <b>campione</b> tiene i tre 1, perch&eacute; solo un Pentaro pu&ograve; "
+         "vincere. In due anche <b>Consiglio</b> gioca per vincere e mostra la "
+         "<b>Probabilit&agrave; di vittoria</b>.</p>"));
 }
 
 RulesWindow::RulesWindow(const Board& board, QWidget* parent) : QDialog(parent), board_(board) {

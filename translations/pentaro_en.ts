@@ -559,6 +559,10 @@ If that does not help, install the program again!</translation>
         <translation>&lt;p&gt;A lone player can take on the computer: choose its level in the &lt;b&gt;Opponent&lt;/b&gt; menu, then &lt;b&gt;2 Players&lt;/b&gt;. The computer takes the second seat and plays its turn on the table; meanwhile clicks and keys on the table do nothing, the menu stays active.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Beginner&lt;/b&gt; keeps its most frequent face and takes the box worth most now; &lt;b&gt;expert&lt;/b&gt; plays its best for its own score; &lt;b&gt;champion&lt;/b&gt; plays to win, looking at the other sheet too. The record stays with people.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>&lt;p&gt;Per esempio, restano solo Pentaro e Chance e l&apos;altro ha finito con 40 punti in pi&amp;ugrave;; il primo tiro d&amp;agrave; 1 1 1 6 6. &lt;b&gt;Esperto&lt;/b&gt; tiene i due 6 per una buona Chance; &lt;b&gt;campione&lt;/b&gt; tiene i tre 1, perch&amp;eacute; solo un Pentaro pu&amp;ograve; vincere. In due anche &lt;b&gt;Consiglio&lt;/b&gt; gioca per vincere e mostra la &lt;b&gt;Probabilit&amp;agrave; di vittoria&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;For example, with only Pentaro and Chance left and the other player finished 40 points ahead, the first throw gives 1 1 1 6 6. &lt;b&gt;Expert&lt;/b&gt; keeps the two 6s for a good Chance; &lt;b&gt;champion&lt;/b&gt; keeps the three 1s, because only a Pentaro can win. In a game for two In a game for two &lt;b&gt;Hint&lt;/b&gt; plays to winlt;b&gt;Advice&lt;/b&gt; plays to win as well and shows the &lt;b&gt;Chance of winning&lt;/b&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>GNU General Public License, versione 3 o successiva (GPL-3.0-or-later). PENTARO è software libero: può essere ridistribuito e modificato secondo i termini di questa licenza. È distribuito SENZA ALCUNA GARANZIA.</source>
         <translation>GNU General Public License, version 3 or later (GPL-3.0-or-later). PENTARO is free software: you can redistribute it and modify it under the terms of this licence. It comes WITH NO WARRANTY.</translation>
     </message>
