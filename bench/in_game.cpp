@@ -57,8 +57,9 @@ int runInGameFigures(int argc, char** argv) {
   if (!QTest::qWaitFor([&] { return advice.state() == AdviceRequest::State::Shown; }, 60000))
     return 1;
   std::printf("First advice of a game, asked %.0f s after the names opened\n", onNames / 1000);
-  std::printf("  shown after %.1f ms   (table ready %.0f ms after the names opened)\n",
-              monotonicMs() - asked, (tableReady ? tableReady : monotonicMs()) - namesOpen);
+  std::printf("  shown after %.1f ms   (table ready %.0f ms after the names opened; load %.2f)\n",
+              monotonicMs() - asked, (tableReady ? tableReady : monotonicMs()) - namesOpen,
+              loadAverage());
   advice.dismiss();
   idleCpuPercent(1000);  // the start-of-game sound settles first
   std::printf("  game waiting for a throw    %6.2f %%   (turn timer running)\n",

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <sys/resource.h>
+#include <cstdlib>
 #include <time.h>
 
 // Shared by the in-game figures and the long session: clocks, CPU time, memory.
@@ -17,6 +18,13 @@ inline double cpuMs() {
   getrusage(RUSAGE_SELF, &u);
   return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 +
          (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
+}
+
+// The load average over the last minute: the table is worked out at low
+// priority, so a busy machine stretches the first advice.
+inline double loadAverage() {
+  double load = 0;
+  return getloadavg(&load, 1) == 1 ? load : -1;
 }
 
 inline double peakMiB() {

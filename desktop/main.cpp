@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <fontconfig/fontconfig.h>
+#include <malloc.h>
 
 #include <QApplication>
 #include <chrono>
@@ -10,6 +11,9 @@
 #include "desktop/language.h"
 
 int main(int argc, char* argv[]) {
+  // The game's threads allocate little: they share the one heap rather than
+  // each keeping a heap of its own.
+  mallopt(M_ARENA_MAX, 1);
   // The first text drawn waits for the font configuration to be read: it is
   // read on the other core while the window is being built.
   std::thread fontConfiguration([] { FcInit(); });
