@@ -89,6 +89,8 @@ StatisticsWindow::StatisticsWindow(HistoryStore& store, QWidget* parent)
   player_ = new QComboBox;
   last_ = new QComboBox;
   for (int n : kLastGames) last_->addItem(QString(), n);
+  // Wide enough for the names in either language.
+  for (QComboBox* box : {player_, last_}) box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   playerLabel_ = new QLabel;
   filters->addWidget(playerLabel_);
   filters->addWidget(player_);
