@@ -3,8 +3,10 @@
 #include <malloc.h>
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <chrono>
 #include <cstdlib>
+#include <future>
 #include <thread>
 
 #include "desktop/game_app.h"
@@ -14,13 +16,20 @@ int main(int argc, char* argv[]) {
   // The game's threads allocate little: they share the one heap rather than
   // each keeping a heap of its own.
   mallopt(M_ARENA_MAX, 1);
-  // The first text drawn waits for the font configuration to be read: it is
-  // read on the other core while the window is being built.
-  std::thread fontConfiguration([] { FcInit(); });
+  // The first text drawn waits for the font configuration to be read and
+  // for Qt's list of fonts: both are made on the other core while the
+  // window is being built.
+  std::promise<void> appMade;
+  std::thread fonts([appReady = appMade.get_future()] {
+    FcInit();
+    appReady.wait();
+    QFontDatabase::families();
+  });
   QApplication app(argc, argv);
+  appMade.set_value();
   language::applyKept();
   GameApp game;
-  fontConfiguration.join();
+  fonts.join();
   if (!game.start()) return EXIT_FAILURE;
   const int status = app.exec();
   // The record is on disk by now. Whatever a library still waits for while
