@@ -418,30 +418,30 @@ history::Statistics HistoryStore::statistics(const history::Filter& filter) {
            " WHERE g.outcome = 'finita' AND (:player = '' OR p.name = :player)"
            " ORDER BY p.game_id DESC, p.seat DESC LIMIT :last"))
     return s;
-  QString means;
-  for (const char* box : history::kBoxNames) means += QStringLiteral(", avg(ifnull(%1, 0))").arg(box);
-  if (!run("SELECT count(*), avg(total), max(total), avg(bonus > 0), avg(ifnull(pentaro, 0) > 0)" + means +
-           " FROM sheets") || !q.next())
-    return s;
-  s.played = q.value(0).toInt();
-  s.mean = q.value(1).toDouble();
-  s.best = q.value(2).toInt();
-  s.bonusShare = q.value(3).toDouble();
-  s.pentaroShare = q.value(4).toDouble();
-  for (int b = 0; b < kCategories; ++b) s.boxMeans[b] = q.value(5 + b).toDouble();
-  if (!run(QStringLiteral("SELECT total / %1 * %1, count(*) FROM sheets GROUP BY 1")
-               .arg(history::kHistogramBin)))
-    return s;
-  while (q.next()) s.histogram[q.value(0).toInt()] = q.value(1).toInt();
-  if (!run("SELECT total FROM sheets ORDER BY game_id, seat")) return s;
-  double window = 0;
+  // Oldest first: the rows went in latest first.
+  if (!run("SELECT total FROM temp.sheets ORDER BY rowid DESC")) return s;
+  double sum = 0, window = 0;
   while (q.next()) {
-    s.scores.push_back(q.value(0).toInt());
-    window += s.scores.back();
+    const int total = q.value(0).toInt();
+    s.scores.push_back(total);
+    sum += total;
+    s.best = std::max(s.best, total);
+    ++s.histogram[total / history::kHistogramBin * history::kHistogramBin];
+    window += total;
     if (s.scores.size() > history::kMovingWindow)
       window -= s.scores[s.scores.size() - 1 - history::kMovingWindow];
     s.movingMean.push_back(window / std::min<std::size_t>(s.scores.size(), history::kMovingWindow));
   }
+  s.played = int(s.scores.size());
+  const double played = std::max(1, s.played);
+  s.mean = sum / played;
+  QString means;
+  for (const char* box : history::kBoxNames) means += QStringLiteral(", total(%1)").arg(box);
+  if (!run("SELECT total(bonus > 0), total(pentaro > 0)" + means + " FROM temp.sheets") || !q.next())
+    return s;
+  s.bonusShare = q.value(0).toDouble() / played;
+  s.pentaroShare = q.value(1).toDouble() / played;
+  for (int b = 0; b < kCategories; ++b) s.boxMeans[b] = q.value(2 + b).toDouble() / played;
   // Seats are counted from 1 and a draw is winner 0.
   if (!run("SELECT o.name, o.kind, ifnull(o.level, ''), sum(s.winner = s.seat),"
            " sum(s.winner NOT IN (0, s.seat)), sum(s.winner = 0) FROM sheets s JOIN players o"
