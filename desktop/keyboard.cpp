@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "desktop/board_widget.h"
+#include "desktop/computer_player.h"
 #include "desktop/main_window.h"
 #include "flow/game_window.h"
 #include "flow/moves.h"
@@ -30,6 +31,8 @@ void KeyboardPlay::follow() {
     emit changed();
   }
 }
+
+bool KeyboardPlay::inUse() const { return inUse_ && !window_.computer().hasTheBoard(); }
 
 void KeyboardPlay::setInUse(bool inUse) {
   if (inUse_ == inUse) return;

@@ -18,8 +18,9 @@ class KeyboardPlay : public QObject {
   KeyboardPlay(MainWindow& window, GameWindow& game);
 
   // Keys have been used since the mouse last moved over the board: the dice
-  // show their numbers and the score boxes the highlight.
-  bool inUse() const { return inUse_; }
+  // show their numbers and the score boxes the highlight. Not in the
+  // computer's turn, when the keys do nothing on the board.
+  bool inUse() const;
   // The highlighted score box, or -1 when none shows.
   int highlightedBox() const;
   // Keys 1 to 5 take the tray dice in reading order (trayDiceInReadingOrder);

@@ -9,6 +9,8 @@
 #include "desktop/computer_player.h"
 #include "desktop/history_link.h"
 #include "desktop/main_window.h"
+#include "desktop/keyboard.h"
+#include "desktop/player_aids.h"
 #include "app_fixture.h"
 #include "flow/moves.h"
 
@@ -162,6 +164,7 @@ TEST_F(OpponentInRealTime, ItsTurnIsItsOwnButTheMenuStaysAlive) {
     QTest::keyClick(&app->window, Qt::Key(key));
   EXPECT_EQ(app->game.NumTiro, tiro);
   EXPECT_EQ(app->game.Tenuto, held);
+  EXPECT_FALSE(app->window.aids().keys().inUse()) << "no key numbers on its dice";
   for (const Shape& mark : board().filtro) EXPECT_FALSE(mark.visible());
   menuAction("Interrompi")->trigger();
   EXPECT_FALSE(app->game.playing());
