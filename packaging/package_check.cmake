@@ -3,8 +3,8 @@
 # cpack would make a package that names none of the libraries the game needs,
 # and say it succeeded: here it stops instead, naming what to install.
 if(CPACK_GENERATOR STREQUAL "DEB")
-  find_program(shlibdeps dpkg-shlibdeps)
-  find_program(file_tool file)
+  find_program(shlibdeps dpkg-shlibdeps NO_CMAKE_SYSTEM_PATH)
+  find_program(file_tool file NO_CMAKE_SYSTEM_PATH)
   set(missing)
   if(NOT shlibdeps)
     list(APPEND missing dpkg-dev)

@@ -7,6 +7,14 @@ version=$2
 arch=$(dpkg --print-architecture)
 (cd "$1" && cpack -G DEB -B "$scratch" > "$scratch/cpack.log") ||
   fail "cpack: $(cat "$scratch/cpack.log")"
+# Without dpkg-shlibdeps cpack would name none of the libraries and report
+# success: it must stop and say what to install instead.
+mkdir "$scratch/bin"
+for tool in /usr/bin/*; do
+  case ${tool##*/} in dpkg-shlibdeps | file) ;; *) ln -s "$tool" "$scratch/bin/" ;; esac
+done
+! (cd "$1" && PATH=$scratch/bin cpack -G DEB -B "$scratch/none" > "$scratch/none.log" 2>&1) &&
+  grep -q 'install dpkg-dev file' "$scratch/none.log" || fail "cpack without dpkg-dev: $(cat "$scratch/none.log")"
 deb=$scratch/pentaro_${version}_$arch.deb
 [ -f "$deb" ] || fail "no $deb: $(ls "$scratch")"
 
