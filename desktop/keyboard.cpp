@@ -41,7 +41,7 @@ void KeyboardPlay::setInUse(bool inUse) {
 }
 
 bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
-  BoardWidget* board = board_;
+  const QObject* board = board_;
   if (event->type() == QEvent::MouseMove && watched == board) {
     // Only a real move ends keyboard play, not a widget appearing under a
     // resting pointer.

@@ -46,8 +46,10 @@ class KeyboardPlay : public QObject {
 
   MainWindow& window_;
   // Held apart from the window: the filter still sees events while the
-  // window's own part is already gone, as it closes.
-  QPointer<BoardWidget> board_;
+  // window's own part is already gone, as it closes. Only ever compared: as
+  // the board is destroyed it is no longer a BoardWidget, and a cast back
+  // would be undefined.
+  QPointer<QObject> board_;
   GameWindow& game_;
   bool inUse_ = false;
   int highlight_ = -1;

@@ -87,7 +87,7 @@ void writeArt(const fs::path& dir) {
 void writeDice(DataFolder& dir) {
   for (int degrees = 0; degrees < 180; degrees += 30) {
     for (int face = 1; face <= 6; ++face) {
-      char name[16];
+      char name[32];  // room for any int: the sanitizer build checks the worst case
       std::snprintf(name, sizeof name, "MC%03d0%d.EMX", degrees, face);
       dir.write(name, complement(pngBytes(diePicture(face, degrees))));
     }

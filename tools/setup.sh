@@ -15,7 +15,7 @@ test_packages=(libgtest-dev xvfb xauth desktop-file-utils appstream dpkg-dev fil
 package_packages=(dpkg-dev file)
 
 packages=("${play_packages[@]}")
-[ "${1-}" = test ] && packages+=("${test_packages[@]}")
+[ "${1-}" = test ] || [ "${1-}" = sanitize ] && packages+=("${test_packages[@]}")
 [ "${1-}" = package ] && packages+=("${package_packages[@]}")
 missing=()
 for p in "${packages[@]}"; do
@@ -66,6 +66,14 @@ if [ -f build/CMakeCache.txt ]; then
   fi
 fi
 
+if [ "${1-}" = sanitize ]; then
+  # The shell tests once more, in build-ubsan/, stopping at the first
+  # undefined behaviour: overflows, bad casts, calls through dead objects.
+  flags="-fno-omit-frame-pointer -fsanitize=undefined -fno-sanitize-recover=undefined"
+  cmake -S . -B build-ubsan -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS=$flags" > /dev/null
+  cmake --build build-ubsan -j "$(nproc)" --target shell_tests
+  return
+fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
 if [ "${1-}" = test ]; then
   cmake --build build -j "$(nproc)"
