@@ -70,7 +70,8 @@ if [ "${1-}" = sanitize ]; then
   # The shell tests once more, in build-ubsan/, stopping at the first
   # undefined behaviour: overflows, bad casts, calls through dead objects.
   flags="-fno-omit-frame-pointer -fsanitize=undefined -fno-sanitize-recover=undefined"
-  cmake -S . -B build-ubsan -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS=$flags" > /dev/null
+  cmake -S . -B build-ubsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPENTARO_UBSAN=ON \
+    "-DCMAKE_CXX_FLAGS=$flags" > /dev/null
   cmake --build build-ubsan -j "$(nproc)" --target shell_tests
   return
 fi
