@@ -145,79 +145,59 @@ TEST_F(ScoringTest, TwoPlayersTakeTurnsOnTheirOwnSheets) {
   EXPECT_EQ(g.Tabella2[4], "10");
 }
 
-TEST_F(ScoringTest, LastEntryOfOnePlayerEndsTheGameAgainstTheRecord) {
+// The last entry ends the game: the record, its sound and, for two, the banner.
+TEST_F(ScoringTest, LastEntryEndsTheGameAgainstTheRecord) {
   struct Case {
-    std::array<int, 5> dice;
-    const char* sound;
-    const char* record;
-  };
-  const Case cases[] = {
-      {{4, 4, 4, 4, 4}, "fx03.wav", "ANNA 80"},      // 80 equals the record: new holder
-      {{3, 3, 3, 3, 3}, "fx10.wav", "CAMPIONE 80"},  // 75: five short
-      {{2, 3, 3, 3, 3}, "fx09.wav", "CAMPIONE 80"},  // 74: six short
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.sound);
-    storeRecord("CAMPIONE", "80");
-    GameWindow& g = started();
-    lay(kAllButChance);
-    g.NumTurno = 12;
-    deal(c.dice);
-    g.PUNTI_Click(12);
-    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"fx04.wav", c.sound}));
-    EXPECT_TRUE(platform.waitLengths.empty());
-    EXPECT_FALSE(g.board.OK.visible() || g.board.win1.visible());
-    EXPECT_TRUE(g.board.GameOver1.visible() && g.board.GameOver2.visible());
-    EXPECT_EQ(g.board.NomeRecord.caption() + " " + g.board.PuntiRecord.caption(), c.record);
-    EXPECT_EQ(recordOnNextStart(), c.record);
-    EXPECT_FALSE(g.board.Timer1.Enabled || g.board.Timer2.Enabled);
-    EXPECT_TRUE(g.board.Play1.Checked && g.board.Play1.Enabled && g.board.Play2.Enabled &&
-                g.board.Gioca.Enabled);
-    // The board is dead until the next game.
-    const std::string total = g.board.TOTALE.caption();
-    g.PUNTI_Click(9);
-    g.OK_Click();
-    EXPECT_EQ(g.board.PUNTI[9].caption() + " " + g.board.TOTALE.caption(), "0 " + total);
-    EXPECT_EQ(g.NumTurno, 12);
-  }
-}
-
-TEST_F(ScoringTest, LastEntryOfTwoPlayersNamesTheWinner) {
-  struct Case {
-    std::array<int, 5> anna, bruno;
+    std::array<int, 5> anna, bruno;  // bruno's empty: a game alone
     const char* banner;
     const char* sound;
     const char* record;
   };
   const Case cases[] = {
+      {{4, 4, 4, 4, 4}, {}, "", "fx03.wav", "ANNA 80"},      // 80 equals the record: new holder
+      {{3, 3, 3, 3, 3}, {}, "", "fx10.wav", "CAMPIONE 80"},  // 75: five short
+      {{2, 3, 3, 3, 3}, {}, "", "fx09.wav", "CAMPIONE 80"},  // 74: six short
       {{4, 4, 4, 4, 4}, {3, 3, 3, 3, 3}, "ANNA", "fx03.wav", "ANNA 80"},
       {{3, 3, 3, 3, 3}, {4, 4, 4, 4, 4}, "BRUNO", "fx03.wav", "BRUNO 80"},
       {{4, 4, 4, 4, 4}, {4, 4, 4, 4, 4}, "PARITA'", "fx03.wav", "ANNA-BRUNO 80"},
       {{2, 3, 3, 3, 3}, {3, 3, 2, 3, 3}, "PARITA'", "fx09.wav", "CAMPIONE 80"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.record);
+    const bool two = c.bruno[0] > 0;
+    SCOPED_TRACE(std::string(c.record) + (two ? " for two" : " alone"));
     storeRecord("CAMPIONE", "80");
-    GameWindow& g = started(2);
-    g.Tabella2 = {"3", "6", "9", "12", "15", "15", "0", "0", "0", "0", "0", "0", ""};
+    GameWindow& g = started(two ? 2 : 1);
+    std::copy(kAllButChance.begin(), kAllButChance.end(), g.Tabella2.begin());
     lay(kAllButChance);
     g.NumTurno = 12;
     deal(c.anna);
     g.PUNTI_Click(12);
-    EXPECT_TRUE(g.board.OK.visible());  // ANNA's last entry is not yet the end
-    EXPECT_FALSE(g.board.GameOver1.visible());
-    g.OK_Click();
-    ASSERT_EQ(g.NumTurno, 12.5);
-    EXPECT_EQ(g.board.TOTALE.caption(), "60");
-    platform.sounds.clear();
-    deal(c.bruno);
-    g.PUNTI_Click(12);
-    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"fx04.wav", "fx11.wav", c.sound}));
-    EXPECT_EQ(platform.waitLengths, std::vector<double>{3});
-    EXPECT_TRUE(g.board.win1.visible() && g.board.win2.visible() && g.board.win3.visible());
-    EXPECT_EQ(g.board.win2.caption(), c.banner);
-    EXPECT_TRUE(g.board.GameOver2.visible() && !g.board.OK.visible() && g.board.Gioca.Enabled);
+    if (two) {
+      EXPECT_TRUE(g.board.OK.visible());  // ANNA's last entry is not yet the end
+      EXPECT_FALSE(g.board.GameOver1.visible());
+      g.OK_Click();
+      ASSERT_EQ(g.NumTurno, 12.5);
+      EXPECT_EQ(g.board.TOTALE.caption(), "60");
+      platform.sounds.clear();
+      deal(c.bruno);
+      g.PUNTI_Click(12);
+    }
+    using Sounds = std::vector<std::string>;
+    EXPECT_EQ(platform.sounds, (two ? Sounds{"fx04.wav", "fx11.wav", c.sound} : Sounds{"fx04.wav", c.sound}));
+    EXPECT_EQ(platform.waitLengths, std::vector<double>(two ? 1 : 0, 3));
+    EXPECT_EQ(g.board.win1.visible() && g.board.win2.visible() && g.board.win3.visible(), two);
+    EXPECT_EQ(g.board.win2.caption(), two ? c.banner : "");
+    EXPECT_FALSE(g.board.OK.visible());
+    EXPECT_TRUE(g.board.GameOver1.visible() && g.board.GameOver2.visible());
+    EXPECT_EQ(g.board.NomeRecord.caption() + " " + g.board.PuntiRecord.caption(), c.record);
     EXPECT_EQ(recordOnNextStart(), c.record);
+    EXPECT_FALSE(g.board.Timer1.Enabled || g.board.Timer2.Enabled);
+    EXPECT_TRUE(g.board.Play1.Enabled && g.board.Play2.Enabled && g.board.Gioca.Enabled);
+    // The board is dead until the next game.
+    const std::string total = g.board.TOTALE.caption();
+    g.PUNTI_Click(9);
+    g.OK_Click();
+    EXPECT_EQ(g.board.PUNTI[9].caption() + " " + g.board.TOTALE.caption(), "0 " + total);
     platform.waitLengths.clear();
   }
 }
