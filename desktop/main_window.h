@@ -35,6 +35,7 @@ class MainWindow : public QMainWindow {
   BoardWidget* boardWidget() const { return board_; }
   // The turn timer's wake-up, which tests fire themselves.
   QTimer& turnTimer() { return timer2_; }
+  const QTimer& holdPromptTimer() const { return timer1_; }
   // Keys, advice and the "Aiuto" menu.
   PlayerAids& aids() const { return *aids_; }
   // The computer in the second seat, and its menu.

@@ -108,7 +108,10 @@ TEST_F(TurnTest, StopEndsThrowingAndBlocksTheDice) {
   tick(2);
   ASSERT_EQ(g.board.Label2.caption(), "SCARTA");
   EXPECT_TRUE(g.board.Label29.visible());
+  bool stopShown = true;  // through the second before the hand is gathered
+  platform.duringWait = [&] { stopShown = g.board.Label29.visible(); };
   g.Label29_Click();
+  EXPECT_FALSE(stopShown);
   EXPECT_EQ(g.NumTiro, 5);
   EXPECT_EQ(g.SceltaAttiva, 1);
   tick(3);

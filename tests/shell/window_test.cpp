@@ -56,9 +56,10 @@ TEST_F(WindowTest, MenuAndNameFieldFollowTheGame) {
   EXPECT_FALSE(menuAction("Inizia")->isEnabled());
   QTest::keyClicks(field, "giovanna rossi");  // 14 characters typed, 12 kept
   EXPECT_EQ(field->text(), "giovanna ros");
-  QTest::keyClick(field, Qt::Key_Return);
+  QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_FALSE(field->isVisible());
   EXPECT_EQ(app->game.board.PLAYER.caption(), "GIOVANNA ROS");
+  EXPECT_EQ(app->window.windowTitle(), "PENTARO");
   EXPECT_TRUE(app->game.board.tira.visible());
 }
 
@@ -100,8 +101,15 @@ TEST_F(WindowTest, DoubleClicksAndTheEdgeOfTheHoldRowThroughATurn) {
   // A die double-clicked is selected once, not selected and let go again.
   int die = 0;
   while (!b.dado[die].visible()) ++die;
+  QTest::mouseClick(&boardWidget(), Qt::RightButton, {}, centre(b.dado[die]));
+  EXPECT_FALSE(b.filtro[die].visible());  // only the left button clicks
   doubleClick(centre(b.dado[die]));
   EXPECT_TRUE(b.filtro[die].visible());
+  // Let go again, the hold prompt stops blinking; chosen once more, it blinks.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return app->window.holdPromptTimer().isActive(); }, 2000));
+  click(b.dado[die]);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !app->window.holdPromptTimer().isActive(); }, 2000));
+  click(b.dado[die]);
   // The cup is the one element that answers a double click.
   doubleClick(BoardWidget::toPixels(b.Image2.windowRect()).topLeft() + QPoint(20, 20));
   EXPECT_FALSE(b.Image2.picture());
