@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as the player sees it, watched from outside the process: from the
 // fork to the window being mapped and to its first frame drawn by the X
-// server, and the process's peak memory at that moment and 2 s later (the
-// sound ready). The game and an empty Qt window with a menu bar are started
+// server, and the process's peak memory at that moment and 2 s later (what
+// start-up loads after the first frame). The game and an empty Qt window with a menu bar are started
 // in turn, in many rounds, at 1x and 2x; each round gives the game's ratio to
 // the empty window, so a machine busy with other work weighs on both alike.
 //
