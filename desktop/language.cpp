@@ -13,7 +13,7 @@
 
 namespace {
 
-const char kSettingsKey[] = "language";
+const char kLanguageKey[] = "language";
 const QStringList kLanguages = {"it", "en"};  // the first is the default
 
 QTranslator* installed = nullptr;
@@ -52,13 +52,13 @@ void apply(bool english) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
-void applyKept() { apply(settings::choice(kSettingsKey, kLanguages) == "en"); }
+void applyKept() { apply(settings::choice(kLanguageKey, kLanguages) == "en"); }
 
 bool english() { return installed != nullptr; }
 
 void choose(bool english) {
   apply(english);
-  settings::keep(kSettingsKey, kLanguages[english ? 1 : 0]);
+  settings::keep(kLanguageKey, kLanguages[english ? 1 : 0]);
 }
 
 QString translated(const QTranslator& translator, const QString& text) {
