@@ -43,13 +43,6 @@ TEST(Advisor, OptimalPlayFromAnEmptySheetExpects245_87) {
   EXPECT_EQ(table().future({advisor::kFullSheet, 70}), 0);
 }
 
-TEST(Advisor, ExpectedScoreInItalian) {
-  EXPECT_EQ(advisor::expectedScoreText(246.25), "Punteggio atteso: 246,3");
-  EXPECT_EQ(advisor::expectedScoreText(245.87), "Punteggio atteso: 245,9");
-  EXPECT_EQ(advisor::expectedScoreText(99.96), "Punteggio atteso: 100,0");
-  EXPECT_EQ(advisor::expectedScoreText(0), "Punteggio atteso: 0,0");
-}
-
 TEST_F(AdvisorTest, NothingToAdviseOutsideTheTurn) {
   open();
   EXPECT_FALSE(advice().available);  // no game
@@ -143,46 +136,6 @@ TEST_F(AdvisorTest, EachPlayerIsAdvisedOnTheirOwnSheet) {
   g.PUNTI_Click(11);
   g.OK_Click();
   EXPECT_NEAR(advice().expected, 245.87, 0.005);  // the second player's empty sheet
-}
-
-// A whole game played as advised: every mark names a die that is there, and
-// the expected score of the last choice is the final score.
-TEST_F(AdvisorTest, AGamePlayedAsAdvised) {
-  GameWindow& g = started();
-  double lastExpected = 0;
-  for (int turn = 0; turn < kCategories; ++turn) {
-    SCOPED_TRACE(turn);
-    g.tira_Click();
-    while (g.SceltaAttiva == 0) {
-      const Advice a = advice();
-      ASSERT_TRUE(a.available);
-      ASSERT_EQ(a.stop, a.keepTray.size() + a.keepHeld.size() == kDice);
-      for (int i : a.keepTray) ASSERT_TRUE(g.Occupato[i] && g.board.dado[i].visible());
-      for (int k : a.keepHeld) ASSERT_TRUE(g.Tenuto[k]);
-      if (a.stop) {
-        g.Label29_Click();
-        break;
-      }
-      for (int k = 0; k < kDice; ++k)
-        if (g.Tenuto[k] && std::count(a.keepHeld.begin(), a.keepHeld.end(), k) == 0)
-          g.tieni_Click(k);
-      tick(2);
-      if (g.board.Label2.caption() == "SCARTA") g.Label2_Click();
-      for (int i : a.keepTray) g.dado_Click(i);
-      tick(2);
-      if (!a.keepTray.empty()) g.Label2_Click();
-      g.tira_Click();
-    }
-    const Advice a = advice();
-    ASSERT_TRUE(a.box);
-    EXPECT_TRUE(g.board.PUNTI[*a.box].caption().empty());
-    lastExpected = a.expected;
-    g.PUNTI_Click(*a.box);
-    if (turn < 12) g.OK_Click();
-  }
-  EXPECT_TRUE(g.board.GameOver2.visible());
-  EXPECT_EQ(std::to_string(static_cast<long>(lastExpected)), g.board.TOTALE.caption());
-  EXPECT_DOUBLE_EQ(lastExpected, std::stod(g.board.TOTALE.caption()));
 }
 
 }  // namespace

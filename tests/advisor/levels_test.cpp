@@ -130,11 +130,4 @@ TEST_F(AdviceToWinTest, TheComputerStopsWithNoDieHeldYet) {
   EXPECT_EQ(game->SceltaAttiva, 1);
 }
 
-TEST_F(AdviceToWinTest, AloneTheAdviceStaysTheExpectedScore) {
-  started();
-  const Advice a = advice();
-  EXPECT_FALSE(a.winChance);
-  EXPECT_NEAR(a.expected, 245.87, 0.005);
-}
-
 }  // namespace

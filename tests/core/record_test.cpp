@@ -24,18 +24,6 @@ TEST_F(RecordTest, ReadsBackAsStoredWhateverTheName) {
   }
 }
 
-TEST_F(RecordTest, StoredRecordHoldsNoReadableTextAndFreshFillers) {
-  open();
-  storeAsTheGameDoes("GIOVANNI", "250");
-  const std::string first = *readFileBytes(data("MCRC00.RCX"));
-  EXPECT_EQ(first.find("GIOVANNI"), std::string::npos);
-  const std::string plain = storedLine();
-  EXPECT_EQ(plain.substr(plain.size() - 2), "\r\n");
-  EXPECT_EQ(plain.substr(68, 15), "GIOVANNI    250");
-  storeAsTheGameDoes("GIOVANNI", "250");
-  EXPECT_NE(*readFileBytes(data("MCRC00.RCX")), first);
-}
-
 TEST_F(RecordTest, MissingEmptyOrShortRecord) {
   writeFileBytes(data("MCRC00.RCX"), complement("AAAA\r\n"));
   EXPECT_EQ(recordOnNextStart(), " 0");  // a short line is no failure

@@ -244,12 +244,4 @@ TEST_F(TurnTest, TurnInputWaitsWhileTheDiceRoll) {
   EXPECT_EQ(diceOnTray() + heldDice(), 5);
 }
 
-TEST_F(TurnTest, ClosingDuringAWaitEndsTheThrowQuietly) {
-  GameWindow& g = started();
-  platform.duringWait = [&] { g.Close(); };
-  g.tira_Click();
-  EXPECT_EQ(platform.waits, 1);
-  EXPECT_FALSE(g.board.Timer2.Enabled);
-}
-
 }  // namespace
