@@ -96,13 +96,6 @@ TEST_F(AdvisorTest, WithOnlyChanceLeftKeepsWhatBeatsAThrow) {
   EXPECT_EQ(sorted(a.keepHeld), (std::vector<int>{1, 2}));
   EXPECT_EQ(a.keepTray, std::vector<int>{3});
   EXPECT_NEAR(a.expected, 60 + 5 + 6 + 4 + 2 * 3.5, 1e-9);
-
-  // The advice not taken, the last throw leaves one box to choose.
-  throwOnto({7, 9}, {6, 1});
-  a = advice();
-  EXPECT_EQ(a.box, 12);
-  EXPECT_TRUE(a.keepTray.empty() && a.keepHeld.empty());
-  EXPECT_NEAR(a.expected, 60 + 2 + 5 + 6 + 6 + 1, 1e-9);
 }
 
 TEST_F(AdvisorTest, StopsWhenKeepingAllFiveBeatsThrowing) {

@@ -37,7 +37,7 @@ class FakePlatform : public Platform {
     }
     if (deadline > now) now = deadline;
   }
-  void seedRandom(double) override { ++seeds; }
+  void seedRandom(double) override {}
   double random() override {
     if (scripted.empty()) {
       fallback = fallback * 1103515245u + 12345u;
@@ -80,7 +80,6 @@ class FakePlatform : public Platform {
 
   double now = 0;
   int waits = 0;
-  int seeds = 0;
   int onTop = 0;
   std::vector<double> waitLengths;
   std::function<void()> duringWait;  // runs inside the next wait

@@ -233,20 +233,6 @@ TEST_F(ScoringTest, PointerShowsTheHandOnlyOverBoxesAClickWouldFill) {
   EXPECT_FALSE(g.board.pointer().custom);
   g.PUNTI_Click(0);
   EXPECT_EQ(g.board.PUNTI[0].caption(), "");
-
-  // After the last entry no box takes the hand, not even one that reads 0.
-  GameWindow& last = started();
-  lay(kAllButChance);
-  last.NumTurno = 12;
-  deal({1, 1, 2, 2, 3});
-  last.PUNTI_MouseMove(12);
-  EXPECT_TRUE(last.board.pointer().custom);
-  last.PUNTI_Click(12);
-  ASSERT_TRUE(last.board.GameOver2.visible());
-  for (int k : {12, 6}) {
-    last.PUNTI_MouseMove(k);
-    EXPECT_FALSE(last.board.pointer().custom) << k;
-  }
 }
 
 }  // namespace

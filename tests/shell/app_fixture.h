@@ -18,6 +18,7 @@
 
 #include "desktop/board_widget.h"
 #include "desktop/game_app.h"
+#include "flow/moves.h"
 #include "scoring/open_boxes.h"
 
 // A private copy of the built data folder in `folder` (its Dati): tests never
@@ -154,7 +155,7 @@ class ScriptedGame : public OwnCopy {
     act([&] { game().tira_Click(); });
     wait(0.5);
     look("dice on the tray");
-    act([&] { game().dado_Click(firstDieOnTray()); });
+    act([&] { game().dado_Click(trayDiceInReadingOrder(board()).front()); });
     wait(0.5);
     look("a die chosen to hold");
     act([&] { game().Label2_Click(); });
@@ -169,11 +170,6 @@ class ScriptedGame : public OwnCopy {
     look("second player on turn");
     playToTheEnd();
     look("game over");
-  }
-  int firstDieOnTray() {
-    for (int i = 0; i < kTrayPlaces; ++i)
-      if (game().Occupato[i]) return i;
-    return -1;
   }
 
   // The board as painted, without the name field or other widgets over it.
