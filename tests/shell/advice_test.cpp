@@ -73,6 +73,10 @@ TEST_F(AdviceTest, ShowsTheBestMoveAndGoesAtTheNextAction) {
     EXPECT_TRUE(b.Text1.visible());
     EXPECT_EQ(advice().state(), AdviceRequest::State::None);  // the command ended the wait
     menuAction("Interrompi")->trigger();
+    // Once worked out, the advice no one waits for any more stays unshown.
+    ASSERT_TRUE(QTest::qWaitFor([] { return strategyTable().table() != nullptr; }, 60000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(advice().state(), AdviceRequest::State::None);
   }
   ask();
   EXPECT_FALSE(advice().advice().available);  // no game
@@ -128,6 +132,16 @@ TEST_F(AdviceTest, ShowsTheBestMoveAndGoesAtTheNextAction) {
   EXPECT_EQ(scene().advised,
             std::vector{BoardWidget::toPixels(b.PUNTI[*advice().advice().box].windowRect())});
   EXPECT_EQ(scene().text[0], "Consiglio: scegli la casella segnata");
+}
+
+// Five sixes on the tray: keep them all, and stop.
+TEST_F(AdviceTest, FiveAlikeOnTheTrayAreKeptAndStopped) {
+  startGame("ugo");
+  click(board().tira);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return app->game.NumTiro == 2 && !app->game.turnBusy(); }, 5000));
+  for (int i : trayDiceInReadingOrder(board())) app->game.FacciaPos[i] = 6;
+  ask();
+  EXPECT_EQ(scene().text.value(0), "Consiglio: tieni i dadi segnati e FERMATI");
 }
 
 TEST_F(AdviceTest, AskedDuringAThrowItIsWorkedOutWhenTheDiceLand) {
