@@ -32,6 +32,11 @@ class AdviceTest : public GameAppTest {
   }
 };
 
+TEST_F(AdviceTest, TablesAreWorkedOutWhileTheNamesAreTyped) {
+  QTest::keyClick(&app->window, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_TRUE(strategyTable().started());
+}
+
 TEST(BackgroundTable, MadeOnceToldOnTheWindowsThreadGivenUpAtTheEnd) {
   int made = 0, told = 0;
   BackgroundTable<int> table([&](const std::atomic<bool>&) {
@@ -94,15 +99,25 @@ TEST_F(AdviceTest, ShowsTheBestMoveAndGoesAtTheNextAction) {
   EXPECT_TRUE(b.takeDirty().empty());  // it only shows: no board element changed
   const advisor::Advice& a = advice().advice();
   ASSERT_TRUE(a.available);
-  // One mark for each die to keep, on that die.
+  // One mark for each die to keep, on that die, clear of the pips of the
+  // dice beside it (pips lie 10 pixels and more inside a die's picture).
   auto marksOnTheirDice = [&] {
     const advisor::Advice& now = advice().advice();
     std::vector<QRect> dice;
     for (int i : now.keepTray) dice.push_back(BoardWidget::toPixels(b.dado[i].windowRect()));
     for (int k : now.keepHeld) dice.push_back(BoardWidget::toPixels(b.tieni[k].windowRect()));
     ASSERT_EQ(scene().advised.size(), dice.size() + (now.stop && b.Label29.visible()));
-    for (std::size_t m = 0; m < dice.size(); ++m)
+    for (std::size_t m = 0; m < dice.size(); ++m) {
+      const QRect painted = scene().advised[m].adjusted(-6, -6, 6, 6);
       EXPECT_TRUE(dice[m].contains(scene().advised[m].center())) << m;
+      auto clearOf = [&](const PictureBox& other) {
+        const QRect place = BoardWidget::toPixels(other.windowRect());
+        return !other.visible() || place == dice[m] ||
+               !painted.intersects(place.adjusted(10, 10, -10, -10));
+      };
+      EXPECT_TRUE(std::all_of(b.dado.begin(), b.dado.end(), clearOf)) << m;
+      EXPECT_TRUE(std::all_of(b.tieni.begin(), b.tieni.end(), clearOf)) << m;
+    }
   };
   marksOnTheirDice();
   EXPECT_EQ(scene().text.size(), 2);

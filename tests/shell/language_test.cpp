@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProcess>
 #include <QSettings>
 #include <QTranslator>
@@ -143,6 +144,68 @@ TEST_F(LanguageTest, NamesAndNumbersAreNotTranslated) {
   EXPECT_EQ(w.captionShown(b.tira), "ROLL 4");
 }
 
+// Where the ink of a caption falls, in pixels of a 1x screen, when drawn as
+// the board draws it but without clipping, the element's place at (m, m).
+QRectF inkOf(const Label& l, const QString& text, qreal ratio) {
+  constexpr int m = 200;
+  const QRect place = BoardWidget::toPixels(l.windowPlace());
+  QImage image((place.size() + QSize(2 * m, 2 * m)) * ratio, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  image.setDevicePixelRatio(ratio);
+  {
+    QPainter p(&image);
+    p.setFont(BoardWidget::boardFont(l.font));
+    const int align = l.align == Label::Align::Left ? Qt::AlignLeft : Qt::AlignHCenter;
+    p.drawText(QRect(QPoint(m, m), place.size()),
+               align | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip, text);
+  }
+  int left = image.width(), top = image.height(), right = -1, bottom = -1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(image.pixel(x, y)) > 0) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+  if (right < 0) return {};
+  return QRectF(left / ratio - m, top / ratio - m, (right + 1 - left) / ratio,
+                (bottom + 1 - top) / ratio);
+}
+
+// Every caption of the board in English lies inside its element at 1x and
+// 2x, or no further out than the Italian it stands for.
+TEST_F(LanguageTest, EnglishFitsTheBoard) {
+  ScriptedGame g;
+  const Board& b = g.board();
+  const std::map<const Label*, std::vector<std::string>> alsoShows = {
+      {&b.Label2, {"SCARTA"}},
+      {&b.tira, {"1\xC2\xB0 TIRO", "2\xC2\xB0 TIRO", "3\xC2\xB0 TIRO", "4\xC2\xB0 TIRO"}},
+      {&b.nome2, {"Nome Giocatore 1", "Nome Giocatore 2"}},
+      {&b.win2, {"PARITA'"}},
+  };
+  int checked = 0;
+  for (const Label* l : labels(b)) {
+    std::vector<std::string> captions = {l->caption()};
+    if (alsoShows.count(l))
+      captions.insert(captions.end(), alsoShows.at(l).begin(), alsoShows.at(l).end());
+    const QSizeF size = BoardWidget::toPixels(l->windowPlace()).size();
+    for (const std::string& caption : captions) {
+      const QString italian = QString::fromStdString(caption);
+      const QString english = language::translated(englishTexts(), italian);
+      if (english.isEmpty()) continue;  // a name or a number
+      for (qreal ratio : {1.0, 2.0}) {
+        const QRectF allowed = QRectF(QPointF(), size).united(inkOf(*l, italian, ratio));
+        const QRectF ink = inkOf(*l, english, ratio);
+        EXPECT_TRUE(allowed.contains(ink))
+            << l->name() << " \"" << english.toStdString() << "\" at " << ratio << "x: ink "
+            << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height() << " in "
+            << size.width() << "x" << size.height();
+        ++checked;
+      }
+    }
+  }
+  EXPECT_GT(checked, 60);
+}
+
 // What lupdate finds in the shell's sources today, merged into the
 // translation file: a text new or changed since is left without its English.
 TEST(Translations, EverySourceHasItsEnglish) {
@@ -185,7 +248,9 @@ TEST_F(LanguageTest, ChoiceIsKeptAndADamagedFileMeansItalian) {
   language::apply(false);
   language::applyKept();
   EXPECT_TRUE(language::english());
-  for (const QByteArray& damaged : {QByteArray("[General]\nlanguage=klingon\n"), QByteArray()}) {
+  for (const QByteArray& damaged :
+       {QByteArray("[General]\nlanguage=klingon\n"),
+        QByteArray("\xff\xfe[Gen\0eral\nlanguage=en=\n", 25), QByteArray()}) {
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(damaged);
