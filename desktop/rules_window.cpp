@@ -75,6 +75,7 @@ QString RulesWindow::rulesHtml(const Board& b) {
       {"A", QT_TRANSLATE_NOOP("RulesWindow", "ACCETTA")},
       {"H", QT_TRANSLATE_NOOP("RulesWindow", "Consiglio")},
       {"F1", QT_TRANSLATE_NOOP("RulesWindow", "queste regole")},
+      {"F2 / F3", QT_TRANSLATE_NOOP("RulesWindow", "Statistiche / Analisi della partita")},
       {QT_TRANSLATE_NOOP("RulesWindow", "Alt+G / Alt+A"), QT_TRANSLATE_NOOP("RulesWindow", "aprono i menu Game e Aiuto")},
   };
   QString keyRows;

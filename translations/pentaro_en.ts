@@ -655,6 +655,10 @@ If that does not help, install the program again!</translation>
         <translation>these rules</translation>
     </message>
     <message>
+        <source>Statistiche / Analisi della partita</source>
+        <translation>Statistics / Game Review</translation>
+    </message>
+    <message>
         <source>Il turno</source>
         <translation>The turn</translation>
     </message>
