@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <cstdio>
 
+#include "desktop/key_list.h"
 #include "desktop/language.h"
 #include "flow/game_window.h"
 
@@ -20,10 +21,10 @@ HistoryLink::HistoryLink(QMainWindow& window, GameWindow& game)
     if (HistoryModule* m = module()) m->keep(g);
   };
   menu_ = window.menuBar()->addMenu(QString());
-  QAction* statistics = menu_->addAction(QString(), QKeySequence(Qt::Key_F2), this, [this] {
+  QAction* statistics = menu_->addAction(QString(), shortcutOf(kHistoryKeys, 0), this, [this] {
     if (HistoryModule* m = module()) m->showStatistics(&window_);
   });
-  QAction* review = menu_->addAction(QString(), QKeySequence(Qt::Key_F3), this, [this] {
+  QAction* review = menu_->addAction(QString(), shortcutOf(kHistoryKeys, 1), this, [this] {
     if (HistoryModule* m = module()) m->showLastReview(&window_);
   });
   QAction* csv = menu_->addAction(QString(), this, [this] {

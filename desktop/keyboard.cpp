@@ -7,6 +7,7 @@
 
 #include "desktop/board_widget.h"
 #include "desktop/computer_player.h"
+#include "desktop/key_list.h"
 #include "desktop/main_window.h"
 #include "flow/game_window.h"
 #include "flow/moves.h"
@@ -60,10 +61,10 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool KeyboardPlay::press(int key) {
-  constexpr std::pair<int, Move::Kind> prompts[] = {{Qt::Key_Space, Move::Throw},
-                                                    {Qt::Key_T, Move::HoldOrDiscard},
-                                                    {Qt::Key_F, Move::Stop},
-                                                    {Qt::Key_A, Move::Accept}};
+  constexpr std::pair<KeyName, Move::Kind> prompts[] = {{kThrowKey, Move::Throw},
+                                                        {kHoldKey, Move::HoldOrDiscard},
+                                                        {kStopKey, Move::Stop},
+                                                        {kAcceptKey, Move::Accept}};
   std::optional<Move> move;
   if (key >= Qt::Key_1 && key <= Qt::Key_5) {
     const std::vector<int> dice = trayDiceInReadingOrder(game_.board);
@@ -77,7 +78,7 @@ bool KeyboardPlay::press(int key) {
     moveHighlight(key == Qt::Key_Up ? -1 : +1);
   } else {
     auto prompt = std::find_if(std::begin(prompts), std::end(prompts),
-                               [key](const auto& p) { return p.first == key; });
+                               [key](const auto& p) { return kKeyRows[p.first].codes[0].key() == key; });
     if (prompt == std::end(prompts)) return false;
     move = Move{prompt->second};
   }

@@ -12,6 +12,7 @@
 #include "desktop/board_widget.h"
 #include "desktop/computer_player.h"
 #include "desktop/history_link.h"
+#include "desktop/key_list.h"
 #include "desktop/language.h"
 #include "desktop/player_aids.h"
 #include "desktop/qt_platform.h"
@@ -58,13 +59,13 @@ MainWindow::MainWindow(GameWindow& game, QtPlatform& platform) : game_(game), pl
   QMenu* menu = gameMenu_ = menuBar()->addMenu(tr("&Game"));
   QAction* one = addMenuItem(menu, b.Play1, {Move::OnePlayer});
   one->setCheckable(true);
-  one->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+  one->setShortcut(shortcutOf(kPlayersKeys, 0));
   QAction* two = addMenuItem(menu, b.Play2, {Move::TwoPlayers});
   two->setCheckable(true);
-  two->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+  two->setShortcut(shortcutOf(kPlayersKeys, 1));
   QAction* start = addMenuItem(menu, b.Gioca, {Move::Start});
-  start->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  addMenuItem(menu, b.basta, {Move::Abandon})->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+  start->setShortcut(shortcutOf(kStartKey));
+  addMenuItem(menu, b.basta, {Move::Abandon})->setShortcut(shortcutOf(kAbandonKey));
 
   // During the computer's turn the board is its own: the player's pointer
   // and clicks there do nothing.

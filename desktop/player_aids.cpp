@@ -9,6 +9,7 @@
 #include "desktop/advisor_tables.h"
 #include "desktop/board_overlay.h"
 #include "desktop/board_widget.h"
+#include "desktop/key_list.h"
 #include "desktop/keyboard.h"
 #include "desktop/main_window.h"
 #include "desktop/rules_window.h"
@@ -22,8 +23,8 @@ PlayerAids::PlayerAids(MainWindow& window, GameWindow& game)
       advice_(new AdviceRequest(game, this)),
       overlay_(new BoardOverlay(game, *keys_, *advice_, window.boardWidget())) {
   menu_ = window.menuBar()->addMenu(QString());
-  advise_ = menu_->addAction(QString(), QKeySequence(Qt::Key_H), advice_, &AdviceRequest::ask);
-  showRules_ = menu_->addAction(QString(), QKeySequence(Qt::Key_F1), this, &PlayerAids::showRules);
+  advise_ = menu_->addAction(QString(), shortcutOf(kAdviceKey), advice_, &AdviceRequest::ask);
+  showRules_ = menu_->addAction(QString(), shortcutOf(kRulesKey), this, &PlayerAids::showRules);
   showAbout_ = menu_->addAction(QString(), this, &PlayerAids::showAbout);
   retranslate();
 

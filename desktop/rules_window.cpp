@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/rules_window.h"
 
+#include "desktop/key_list.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTextBrowser>
@@ -55,35 +57,12 @@ QString RulesWindow::rulesHtml(const Board& b) {
   part(false);
   row(shown("TOTALE GENERALE"), tr("parte superiore, premio e parte inferiore insieme"), "#ffff00");
 
-  const char* keys[][2] = {
-      {"Ctrl+N", QT_TRANSLATE_NOOP("RulesWindow", "Inizia")},
-      {"Ctrl+1 / Ctrl+2", QT_TRANSLATE_NOOP("RulesWindow", "1 Giocatore / 2 Giocatori")},
-      {"Ctrl+I", QT_TRANSLATE_NOOP("RulesWindow", "Interrompi")},
-      {QT_TRANSLATE_NOOP("RulesWindow", "Spazio"),
-       QT_TRANSLATE_NOOP("RulesWindow", "il tiro (1&deg; TIRO, 2&deg; TIRO, 3&deg; TIRO)")},
-      {"1 &ndash; 5",
-       QT_TRANSLATE_NOOP(
-           "RulesWindow",
-           "scelgono o lasciano i dadi nel vassoio, dall'alto in basso e da sinistra a destra")},
-      {"6 7 8 9 0",
-       QT_TRANSLATE_NOOP("RulesWindow", "scelgono o lasciano i dadi tenuti, dal primo al quinto")},
-      {"T", QT_TRANSLATE_NOOP("RulesWindow", "TIENI / SCARTA")},
-      {"F", QT_TRANSLATE_NOOP("RulesWindow", "FERMATI")},
-      {"&uarr; &darr;", QT_TRANSLATE_NOOP("RulesWindow", "scorrono le caselle libere del foglio")},
-      {QT_TRANSLATE_NOOP("RulesWindow", "Invio"),
-       QT_TRANSLATE_NOOP("RulesWindow", "segna i dadi nella casella evidenziata")},
-      {"A", QT_TRANSLATE_NOOP("RulesWindow", "ACCETTA")},
-      {"H", QT_TRANSLATE_NOOP("RulesWindow", "Consiglio")},
-      {"F1", QT_TRANSLATE_NOOP("RulesWindow", "queste regole")},
-      {"F2 / F3", QT_TRANSLATE_NOOP("RulesWindow", "Statistiche / Analisi della partita")},
-      {QT_TRANSLATE_NOOP("RulesWindow", "Alt+G / Alt+A"), QT_TRANSLATE_NOOP("RulesWindow", "aprono i menu Game e Aiuto")},
-  };
   QString keyRows;
-  for (const auto& [key, what] : keys)
+  for (const KeyRow& key : kKeyRows)
     keyRows += QString(
                    "<tr><td style='background:#000080;color:#ffffff'><b>%1</b></td>"
                    "<td style='background:#ffffff'>%2</td></tr>")
-                   .arg(tr(key), tr(what));
+                   .arg(tr(key.keys), tr(key.what));
 
   auto heading = [](const char* title) {
     return QString("<h3 style='background:#000080;color:#ffffff'>&nbsp;%1</h3>").arg(tr(title));

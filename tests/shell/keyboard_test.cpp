@@ -5,11 +5,15 @@
 #include "desktop/keyboard.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
+#include <QMenuBar>
+#include <QSet>
 #include <string>
 #include <vector>
 
 #include "desktop/advice_request.h"
+#include "desktop/key_list.h"
 #include "desktop/board_overlay.h"
 #include "desktop/player_aids.h"
 #include "flow/game_window.h"
@@ -196,6 +200,26 @@ TEST_F(KeysTest, MenusNameTheirKeys) {
     EXPECT_EQ(a->shortcut(), i.keys) << i.caption;
   }
   EXPECT_TRUE(menuAction("&Game") && menuAction("&Aiuto"));  // Alt+G, Alt+A
+
+  // Every shortcut of the menus is in the one list of keys, and every key of
+  // that list is in the first column of the README's table of keys.
+  QSet<QString> listed;
+  for (const KeyRow& row : kKeyRows)
+    for (QKeyCombination c : row.codes)
+      if (c.key() != Qt::Key_unknown) listed.insert(QKeySequence(c).toString());
+  for (QAction* menu : app->window.menuBar()->actions())
+    for (QAction* a : menu->menu()->actions()) {
+      const QString keys = a->shortcut().toString();
+      EXPECT_TRUE(keys.isEmpty() || listed.contains(keys)) << keys.toStdString();
+    }
+  QFile readme(PENTARO_SOURCE_DIR "/README.md");
+  ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+  QSet<QString> documented;
+  const QString table = QString::fromUtf8(readme.readAll()).section("\n## Keys\n", 1);
+  for (const QString& line : table.section("\n## ", 0, 0).split('\n'))
+    if (line.startsWith("| "))
+      for (const QString& key : line.section('|', 1, 1).trimmed().split(", ")) documented.insert(key);
+  for (const QString& key : listed) EXPECT_TRUE(documented.contains(key)) << key.toStdString();
 
   press(Qt::Key_F1);
   RulesWindow* rules = app->window.aids().rules();
