@@ -56,7 +56,4 @@ Advice adviseFor(const Strategy& strategy, const GameWindow& game);
 struct Tables;
 Advice adviseFor(const std::shared_ptr<const Tables>& tables, const GameWindow& game);
 
-// "Punteggio atteso: 246,3"
-std::string expectedScoreText(double expected);
-
 }  // namespace advisor

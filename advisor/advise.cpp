@@ -79,9 +79,4 @@ std::vector<Move> marks(const Advice& advice) {
   return m;
 }
 
-std::string expectedScoreText(double expected) {
-  const long tenths = std::lround(expected * 10);
-  return "Punteggio atteso: " + numberText(tenths / 10) + "," + numberText(tenths % 10);
-}
-
 }  // namespace advisor
