@@ -3,6 +3,7 @@
 #include <malloc.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <chrono>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 
 #include "desktop/game_app.h"
 #include "desktop/language.h"
+#include "desktop/qt_platform.h"
 
 int main(int argc, char* argv[]) {
   // The game's threads allocate little: they share the one heap rather than
@@ -27,6 +29,7 @@ int main(int argc, char* argv[]) {
   });
   QApplication app(argc, argv);
   appMade.set_value();
+  QtPlatform::decodeAhead(QDir::current().filePath("Dati").toStdString());
   language::applyKept();
   GameApp game;
   fonts.join();

@@ -21,11 +21,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <future>
 #include <utility>
 
 #include "board/assets.h"
 #include "desktop/game_texts.h"
 #include "desktop/sound_player.h"
+#include "flow/game_window.h"
+#include "media/complement.h"
+#include "media/files.h"
 #include "resources/raw_picture.h"
 
 namespace {
@@ -80,6 +84,52 @@ QPixmap artPixmap(const QString& name) {
   }
   image.setDevicePixelRatio(large ? 2.0 : 1.0);
   return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
+}
+
+// A die picture as the board shows it, from the bytes of its decoded file;
+// a null image when they are no sane picture. Safe on any thread.
+QImage dieImage(const std::string& bytes, bool large) {
+  // The die pictures are PNG: read as such, without waking every image
+  // format plugin to guess; anything else is still known by its content.
+  QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+  QBuffer file(&data);
+  file.open(QIODevice::ReadOnly);
+  QImageReader png(&file, "png");
+  png.setAutoDetectImageFormat(false);
+  QImage image = readSaneImage(png);
+  if (image.isNull()) {
+    file.seek(0);
+    QImageReader any(&file);
+    any.setDecideFormatFromContent(true);
+    image = readSaneImage(any);
+  }
+  if (image.isNull()) return image;
+  // An ordinary screen gets the die halved once here, not at every paint.
+  if (!large) return image.scaled(image.size() / kDieScale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  image.setDevicePixelRatio(kDieScale);
+  return image;
+}
+
+// The scorecard's die pictures, decoded ahead from the bytes their files
+// held then.
+struct DecodedAhead {
+  std::string bytes;
+  bool large;
+  QImage image;
+};
+std::future<std::vector<DecodedAhead>> decodingAhead;
+std::vector<DecodedAhead> decodedAhead;
+
+// The picture decoded ahead from these very bytes, taken from the store.
+QImage takeDecodedAhead(const std::string& bytes, bool large) {
+  if (decodingAhead.valid()) decodedAhead = decodingAhead.get();
+  for (auto it = decodedAhead.begin(); it != decodedAhead.end(); ++it)
+    if (it->large == large && it->bytes == bytes) {
+      QImage image = std::move(it->image);
+      decodedAhead.erase(it);
+      return image;
+    }
+  return {};
 }
 
 }  // namespace
@@ -157,29 +207,27 @@ PictureRef QtPlatform::loadBitmap(int resource) {
 }
 
 PictureRef QtPlatform::loadPictureFile(const std::string& path, const std::string& bytes) {
-  // Made from the bytes at hand, which are the file's. The die pictures are
-  // PNG: read as such, without waking every image format plugin to guess;
-  // anything else is still known by its content.
-  QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
-  QBuffer file(&data);
-  file.open(QIODevice::ReadOnly);
-  QImageReader png(&file, "png");
-  png.setAutoDetectImageFormat(false);
-  QImage image = readSaneImage(png);
-  if (image.isNull()) {
-    file.seek(0);
-    QImageReader any(&file);
-    any.setDecideFormatFromContent(true);
-    image = readSaneImage(any);
-  }
+  // Made from the bytes at hand, which are the file's.
+  const bool large = qApp->devicePixelRatio() > 1.0;
+  QImage image = takeDecodedAhead(bytes, large);
+  if (image.isNull()) image = dieImage(bytes, large);
   if (image.isNull()) return nullptr;
-  // An ordinary screen gets the die halved once here, not at every paint.
-  if (qApp->devicePixelRatio() <= 1.0)
-    image = image.scaled(image.size() / kDieScale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  else
-    image.setDevicePixelRatio(kDieScale);
   QPixmap pixmap = QPixmap::fromImage(std::move(image));
   return std::make_shared<QtPicture>(path, std::move(pixmap));
+}
+
+void QtPlatform::decodeAhead(const std::string& dataFolder) {
+  const bool large = qApp->devicePixelRatio() > 1.0;
+  decodingAhead = std::async(std::launch::async, [dataFolder, large] {
+    std::vector<DecodedAhead> decoded;
+    for (int face = 1; face <= kFaces; ++face)
+      if (const auto coded = readFileBytes(dataFolder + "/" + uprightDieFile(face))) {
+        std::string bytes = complement(*coded);
+        QImage image = dieImage(bytes, large);
+        decoded.push_back({std::move(bytes), large, std::move(image)});
+      }
+    return decoded;
+  });
 }
 
 QString QtPlatform::soundModuleFolder;

@@ -62,6 +62,10 @@ class QtPlatform : public Platform {
   std::string upperCase(const std::string& text) override;
   [[noreturn]] void fatal(const std::string& title, const std::string& text) override;
 
+  // Decodes the scorecard's die pictures on another core while the window
+  // is being built. Decrypt still reads, writes and checks every file
+  // itself; only a picture made from the very same bytes is taken from here.
+  static void decodeAhead(const std::string& dataFolder);
   // A cursor resource as a pixmap marked for 2x screens.
   static QPixmap cursorPixmap(int resource);
 

@@ -233,3 +233,7 @@ class GameWindow {
   bool closing_ = false;
   TurnLog* turnLog_ = nullptr;
 };
+
+// The data file of a die standing upright with `face` (1 to 6) on top, as
+// the scorecard and the hold row show it.
+std::string uprightDieFile(int face);

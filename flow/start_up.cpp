@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/game_window.h"
-#include "flow/number_text.h"
 
 // Runs at start-up and again to prepare every new turn: it never touches what
 // belongs to the whole game (players, names, turn count, saved sheets).
@@ -29,7 +28,7 @@ void GameWindow::Form_Load() {
   CategoriaScelta = 0;
   NumTiro = 1;
   Destinazione = destinazione::kMiniature;
-  for (int i = 1; i <= kFaces; ++i) Decrypt(i - 1, "MC0000" + numberText(i) + ".EMX");
+  for (int i = 1; i <= kFaces; ++i) Decrypt(i - 1, uprightDieFile(i));
 
   b.tira.setCaption(throwCaption(NumTiro));
   Destinazione = destinazione::kTray;

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/game_window.h"
+#include "flow/number_text.h"
 #include "media/complement.h"
 #include "media/files.h"
 #include "media/picture_chunks.h"
 #include "media/stop_messages.h"
+
+std::string uprightDieFile(int face) { return "MC0000" + numberText(face) + ".EMX"; }
 
 // Decodes one die picture from the data folder and shows it in the element
 // chosen by Destinazione. A missing or damaged file ends the game, and so

@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "flow/game_window.h"
-#include "flow/number_text.h"
 
 // Selections on the tray and in the hold row exclude each other; the prompt
 // that acts on them is drawn by the turn timer.
@@ -60,7 +59,7 @@ std::optional<int> GameWindow::holdInFirstFreeSlot(int matPosition, bool knock) 
   board.tieni[slot].Show();
   Tenuto[slot] = true;
   if (knock) play(sound::kKnock);
-  Decrypt(slot, "MC0000" + numberText(FacciaPos[matPosition]) + ".EMX");
+  Decrypt(slot, uprightDieFile(FacciaPos[matPosition]));
   return slot;
 }
 
