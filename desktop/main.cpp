@@ -3,6 +3,7 @@
 #include <malloc.h>
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFontDatabase>
 #include <chrono>
@@ -19,21 +20,27 @@ int main(int argc, char* argv[]) {
   // each keeping a heap of its own.
   mallopt(M_ARENA_MAX, 1);
   // The first text drawn waits for the font configuration to be read and
-  // for Qt's list of fonts: both are made on the other core while the
-  // window is being built.
+  // for Qt's list of fonts, and showing the window waits for the desktop's
+  // message bus (which the accessibility tools listen on): all three are
+  // made ready on the other core while the window is being built.
   std::promise<void> appMade;
-  std::thread fonts([appReady = appMade.get_future()] {
+  std::thread ahead([appReady = appMade.get_future()] {
     FcInit();
     appReady.wait();
     QFontDatabase::families();
+    QDBusConnection::sessionBus();
   });
+  // The menus stay in the window, where the board has them, even on a
+  // desktop that gathers menus in a panel of its own.
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   QApplication app(argc, argv);
   appMade.set_value();
   QtPlatform::decodeAhead(QDir::current().filePath("Dati").toStdString());
   language::applyKept();
   GameApp game;
-  fonts.join();
-  if (!game.start()) return EXIT_FAILURE;
+  const bool started = game.start();
+  ahead.join();
+  if (!started) return EXIT_FAILURE;
   const int status = app.exec();
   // The record is on disk by now. Whatever a library still waits for while
   // it shuts down, the closed window ends the program within a second.
