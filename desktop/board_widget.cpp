@@ -24,6 +24,9 @@ QFont BoardWidget::boardFont(const Font& f) {
   QFont font;
   font.setFamilies({"Liberation Sans", "Arial", "DejaVu Sans"});
   font.setStyleHint(QFont::SansSerif);
+  // Every character a board text can hold is in the font: no other font is
+  // looked for (and set up) to stand in for missing ones.
+  font.setStyleStrategy(QFont::NoFontMerging);
   // Sizes are points on a 96-dpi screen, whatever the screen says of itself.
   font.setPixelSize(static_cast<int>(std::lround(f.points * 96.0 / 72.0)));
   font.setBold(f.bold);
