@@ -19,6 +19,8 @@
 #include <memory>
 
 #include "app_fixture.h"
+#include "media/complement.h"
+#include "media/files.h"
 #include "media/folder_lock.h"
 
 namespace {
@@ -204,3 +206,16 @@ TEST_F(WindowTest, SecondCopyOnTheFolderEndsAtOnce) {
 }
 
 }  // namespace
+
+// The scorecard's dice decoded ahead are used only for the very bytes they
+// came from: a file that changed since reads as what it now holds.
+TEST(DecodedAhead, OnlyForTheSameBytes) {
+  const std::string data = PENTARO_DATA_DIR;
+  const std::string die = complement(*readFileBytes(data + "/" + uprightDieFile(3)));
+  QtPlatform::decodeAhead(data);
+  QtPlatform platform;
+  EXPECT_EQ(platform.loadPictureFile("p", "no picture"), nullptr);
+  const PictureRef picture = platform.loadPictureFile("p", die);
+  ASSERT_NE(picture, nullptr);
+  EXPECT_FALSE(static_cast<const QtPicture&>(*picture).pixmap().isNull());
+}
