@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "board/assets.h"
+#include "board/board.h"
 #include "media/complement.h"
 #include "resources/art.h"
 #include "resources/output.h"
@@ -51,6 +52,25 @@ class DataFolder {
   QCryptographicHash hash_{QCryptographicHash::Sha256};
 };
 
+// The size in pixels of an element's place on the board, as the window
+// draws it (whole pixels around the place).
+QSize placeSize(const Element& element) {
+  const Rect r = element.windowPlace();
+  constexpr int k = Board::kTwipsPerPixel;
+  const int left = r.left / k, top = r.top / k;  // never negative here
+  return {(r.right() + k - 1) / k - left, (r.bottom() + k - 1) / k - top};
+}
+
+// A picture as the board shows it in `element`: cut to its place, or, where
+// the board stretches it, made that size as the window would make it. The
+// first frame's pictures are kept so, and never scaled or read beyond what
+// shows.
+QImage asShown(const QImage& picture, const Element& element, bool stretch, int scale) {
+  const QSize size = placeSize(element) * scale;
+  if (stretch) return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return picture.copy(QRect(QPoint(), size.boundedTo(picture.size())));
+}
+
 void writeArt(const fs::path& dir) {
   // Each picture is drawn at twice its size for 2x screens ("@2x") and
   // halved for ordinary ones, so neither kind of screen scales at run time.
@@ -67,15 +87,25 @@ void writeArt(const fs::path& dir) {
   const auto saveBitmap = [&](bitmap::Number number, const QImage& picture) {
     save(bitmap::fileName(number), picture, std::ranges::count(bitmap::kBarePixels, number) > 0);
   };
+  // The same, made to fit one place of the board at each size.
+  const Board board;
+  const auto saveShown = [&](bitmap::Number number, const QImage& picture, const Element& place,
+                             bool stretch) {
+    const std::string name = bitmap::fileName(number);
+    const QImage small =
+        picture.scaled(picture.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    writeFile(dir / (name + "@2x.argb"), rawBytes(asShown(picture, place, stretch, 2)));
+    writeFile(dir / (name + ".argb"), rawBytes(asShown(small, place, stretch, 1)));
+  };
   saveBitmap(bitmap::kOpenTray, openTray());
   saveBitmap(bitmap::kDiceCup, diceCup());
-  saveBitmap(bitmap::kClosedTray, closedTray());
+  saveShown(bitmap::kClosedTray, closedTray(), board.Image1, board.Image1.stretch);
   saveBitmap(bitmap::kWoodTile, woodTile());
-  saveBitmap(bitmap::kHoldRowFelt, holdRowFelt());
+  saveShown(bitmap::kHoldRowFelt, holdRowFelt(), board.tappeto, board.tappeto.stretch);
   saveBitmap(bitmap::kTrayTiltedLeft, shakenTray(-1));
   saveBitmap(bitmap::kTrayTiltedRight, shakenTray(+1));
-  saveBitmap(bitmap::kTallCredits, tallCredits());
-  saveBitmap(bitmap::kCreditsBanner, creditsBanner());
+  saveShown(bitmap::kTallCredits, tallCredits(), board.iom, board.iom.stretch);
+  saveShown(bitmap::kCreditsBanner, creditsBanner(), board.io2[0], board.io2[0].stretch);
   save(cursor::fileName(cursor::kHand), handCursor());
   save(cursor::fileName(cursor::kQuestion), helpCursor());
   save("icon", windowIcon());
