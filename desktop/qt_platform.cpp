@@ -60,12 +60,13 @@ QImage rawArt(const QString& path) {
       resource.size() < qint64(sizeof header))
     return {};
   std::memcpy(&header, resource.data(), sizeof header);
-  if (std::memcmp(header.magic, RawPictureHeader().magic, sizeof header.magic) != 0 ||
+  const bool opaque = std::memcmp(header.magic, kOpaque, sizeof header.magic) == 0;
+  if ((!opaque && std::memcmp(header.magic, RawPictureHeader().magic, sizeof header.magic) != 0) ||
       resource.size() < qint64(sizeof header) + qint64(header.bytesPerLine) * header.height)
     return {};
   const uchar* pixels = resource.data() + sizeof header;
   QImage image(pixels, int(header.width), int(header.height), header.bytesPerLine,
-               QImage::Format_ARGB32_Premultiplied);
+               opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
   if (reinterpret_cast<quintptr>(pixels) % 4 != 0) image = image.copy();  // rows must be aligned
   return image;
 }

@@ -2,6 +2,8 @@
 #include "resources/output.h"
 
 #include <QBuffer>
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <stdexcept>
 
@@ -27,6 +29,12 @@ std::string pngBytes(const QImage& picture) {
 std::string rawBytes(const QImage& picture) {
   const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   RawPictureHeader header;
+  bool opaque = true;
+  for (int y = 0; y < pixels.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+    opaque = opaque && std::all_of(row, row + pixels.width(), [](QRgb p) { return qAlpha(p) == 255; });
+  }
+  if (opaque) std::memcpy(header.magic, kOpaque, sizeof header.magic);
   header.width = static_cast<std::uint32_t>(pixels.width());
   header.height = static_cast<std::uint32_t>(pixels.height());
   header.bytesPerLine = static_cast<std::uint32_t>(pixels.width()) * 4;
