@@ -165,13 +165,61 @@ void BoardWidget::paintElement(QPainter& p, const Element& e, const QRect& area)
   }
 }
 
+QRect BoardWidget::cover(const Element& e) const {
+  if (!e.visible()) return {};
+  const QRect shown = toPixels(e.windowRect());
+  switch (e.kind()) {
+    case Element::Kind::Shape: {
+      // A rounded corner lets the corner of what lies beneath show, and the
+      // corners of a border drawn at twice the size may too: only what lies
+      // within the border is sure to be covered.
+      const auto& s = static_cast<const Shape&>(e);
+      const int b = s.borderWidth;
+      return s.fill() && s.alpha == 255 && s.cornerRadius == 0 ? shown.adjusted(b, b, -b, -b)
+                                                               : QRect();
+    }
+    case Element::Kind::Panel:
+      return shown;
+    case Element::Kind::Picture: {
+      const auto& pic = static_cast<const PictureBox&>(e);
+      const auto* qp = dynamic_cast<const QtPicture*>(pic.picture().get());
+      if (!qp || qp->pixmap().isNull() || qp->pixmap().hasAlphaChannel()) return {};
+      const QSize size = qp->pixmap().deviceIndependentSize().toSize();
+      const QRect r = toPixels(e.windowPlace());
+      return pic.stretch || (size.width() >= r.width() && size.height() >= r.height()) ? shown
+                                                                                       : QRect();
+    }
+    default:
+      return {};
+  }
+}
+
 void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  const QRect area = event->rect();
+  // Each element is drawn only where no opaque element in front of it
+  // hides it: the same pixels, with each made about once (the table top
+  // lies mostly under the score sheet).
+  const std::vector<Element*>& order = board_.order();  // the front first
+  std::vector<QRegion> open(order.size());
+  QRegion uncovered = event->region();
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    open[i] = uncovered;
+    if (const QRect hidden = cover(*order[i]); !hidden.isEmpty()) uncovered -= hidden;
+  }
+  p.setClipRegion(uncovered);
+  p.fillRect(event->rect(), Qt::black);
   p.setClipRegion(event->region());
-  p.fillRect(area, Qt::black);
-  for (auto it = board_.order().rbegin(); it != board_.order().rend(); ++it)
-    paintElement(p, **it, area);
+  for (std::size_t i = order.size(); i-- > 0;) {
+    if (open[i].isEmpty()) continue;
+    // Cut on the right, above and below only: a picture enlarged as it is
+    // drawn comes out the same only when each row starts at its left edge.
+    QRect keep = open[i].boundingRect();
+    keep.setLeft(std::min(keep.left(), toPixels(order[i]->windowRect()).left()));
+    p.save();
+    p.setClipRect(keep, Qt::IntersectClip);
+    paintElement(p, *order[i], keep);
+    p.restore();
+  }
   if (!std::exchange(painted_, true)) emit firstPainted();
 }
 

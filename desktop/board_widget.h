@@ -50,6 +50,9 @@ class BoardWidget : public QWidget {
 
  private:
   void paintElement(QPainter& p, const Element& e, const QRect& area);
+  // What an element hides of the board beneath it, in pixels: empty unless
+  // nothing beneath can show through anywhere in it.
+  QRect cover(const Element& e) const;
   const QPixmap& scaled(const Element& element, const QPixmap& source, QSize size);
 
   struct ScaledPicture {
