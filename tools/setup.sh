@@ -10,7 +10,7 @@ play_packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools libpulse
                fonts-liberation2 fonts-dejavu-core qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite)
 test_packages=(libgtest-dev xvfb xauth desktop-file-utils appstream dpkg-dev file groff-base
                clang libclang-rt-14-dev pulseaudio pulseaudio-utils sox
-               libxcb1-dev libxcb-damage0-dev lintian)
+               libxcb1-dev libxcb-damage0-dev dbus-daemon lintian)
 # What cpack needs to work out the package's dependencies.
 package_packages=(dpkg-dev file)
 
