@@ -106,7 +106,8 @@ QImage dieImage(const std::string& bytes, bool large) {
   }
   if (image.isNull()) return image;
   // An ordinary screen gets the die halved once here, not at every paint.
-  if (!large) return image.scaled(image.size() / kDieScale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (!large)
+    return image.scaled(image.size() / kDieScale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   image.setDevicePixelRatio(kDieScale);
   return image;
 }
