@@ -20,12 +20,29 @@ TEST(ItalianBoard, PaintedAsBefore) {
       {"second player on turn", "c69ea30a0f365200"},
       {"game over", "1c2b511a10bd66e7"},
   };
+  // On a 2x screen (the test runs once more with QT_SCALE_FACTOR=2), where
+  // the score sheet's borders and the enlarged table top fall between the
+  // pixels of the ordinary size.
+  const std::map<std::string, std::string> before2x = {
+      {"resting", "5225c6b26e32720e"},
+      {"first name", "103bda322be6932b"},
+      {"second name", "21fcb36bd3d36d87"},
+      {"first throw offered", "62c95e0009a5a276"},
+      {"dice on the tray", "922efffc70e84067"},
+      {"a die chosen to hold", "863965dbf0b0c93c"},
+      {"a held die chosen to throw again", "4c6ef56757e30914"},
+      {"tentative entry", "6d32a194d250708a"},
+      {"second player on turn", "b677e48060dd753a"},
+      {"game over", "8904c55492866a8c"},
+  };
+  const qreal ratio = qApp->devicePixelRatio();
+  const auto& expected = ratio > 1 ? before2x : before;
   ScriptedGame g;
   g.walk([&](const char* moment) {
-    const QImage image = g.render();
+    const QImage image = g.render(ratio);
     const std::string sum = ScriptedGame::checksum(image);
     if (qEnvironmentVariableIsSet("PENTARO_SHOT"))
       image.save(QString("/tmp/it-%1.png").arg(moment));
-    EXPECT_EQ(sum, before.count(moment) ? before.at(moment) : "") << moment;
+    EXPECT_EQ(sum, expected.count(moment) ? expected.at(moment) : "") << moment;
   });
 }
