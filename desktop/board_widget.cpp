@@ -196,9 +196,10 @@ QRect BoardWidget::cover(const Element& e) const {
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  // Each element is drawn only where no opaque element in front of it
-  // hides it: the same pixels, with each made about once (the table top
-  // lies mostly under the score sheet).
+  // What opaque elements in front of an element hide of it is left out,
+  // where that is all of it or a part on its right, above or below: the
+  // same pixels with less drawing (the table top lies mostly under the
+  // score sheet).
   const std::vector<Element*>& order = board_.order();  // the front first
   std::vector<QRegion> open(order.size());
   QRegion uncovered = event->region();
