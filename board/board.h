@@ -32,6 +32,14 @@ class Board {
   static constexpr int kTwipsPerPixel = 15;
   static constexpr int kClientWidth = 9720;
   static constexpr int kClientHeight = 8490;
+  // The whole pixels a place in twips touches, as the window draws it.
+  static Rect toPixels(const Rect& twips) {
+    constexpr int k = kTwipsPerPixel;
+    auto down = [](int v) { return v >= 0 ? v / k : -((k - 1 - v) / k); };  // rounds towards -infinity
+    auto up = [&down](int v) { return -down(-v); };
+    const int left = down(twips.left), top = down(twips.top);
+    return {left, top, up(twips.right()) - left, up(twips.bottom()) - top};
+  }
 
   // Label4 names the categories, then these titles of the sheet, in order:
   // "PREMIO", "TOTALE PARTE SUPERIORE", "TOTALE PARTE INFERIORE",

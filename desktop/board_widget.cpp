@@ -43,11 +43,8 @@ BoardWidget::BoardWidget(Board& board, std::function<void(const std::function<vo
 }
 
 QRect BoardWidget::toPixels(const Rect& t) {
-  constexpr double k = Board::kTwipsPerPixel;
-  auto down = [](int v) { return static_cast<int>(std::floor(v / k)); };
-  auto up = [](int v) { return static_cast<int>(std::ceil(v / k)); };
-  const int l = down(t.left), top = down(t.top);
-  return QRect(l, top, up(t.right()) - l, up(t.bottom()) - top);
+  const Rect p = Board::toPixels(t);
+  return QRect(p.left, p.top, p.width, p.height);
 }
 
 void BoardWidget::repaintChanged() {

@@ -52,13 +52,8 @@ class DataFolder {
   QCryptographicHash hash_{QCryptographicHash::Sha256};
 };
 
-// The size in pixels of an element's place on the board, as the window
-// draws it (whole pixels around the place).
-QSize placeSize(const Element& element) {
-  const Rect r = element.windowPlace();
-  constexpr int k = Board::kTwipsPerPixel;
-  const int left = r.left / k, top = r.top / k;  // never negative here
-  return {(r.right() + k - 1) / k - left, (r.bottom() + k - 1) / k - top};
+QImage halved(const QImage& picture) {
+  return picture.scaled(picture.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // A picture as the board shows it in `element`: cut to its place, or, where
@@ -66,7 +61,8 @@ QSize placeSize(const Element& element) {
 // first frame's pictures are kept so, and never scaled or read beyond what
 // shows.
 QImage asShown(const QImage& picture, const Element& element, bool stretch, int scale) {
-  const QSize size = placeSize(element) * scale;
+  const Rect place = Board::toPixels(element.windowPlace());
+  const QSize size = QSize(place.width, place.height) * scale;
   if (stretch) return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   return picture.copy(QRect(QPoint(), size.boundedTo(picture.size())));
 }
@@ -77,8 +73,7 @@ void writeArt(const fs::path& dir) {
   // The bitmaps of the first frame are kept as bare pixels: the game paints
   // them without decoding anything.
   const auto save = [&](const std::string& name, const QImage& picture, bool bare = false) {
-    const QImage small =
-        picture.scaled(picture.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage small = halved(picture);
     const auto bytes = bare ? rawBytes : pngBytes;
     const std::string suffix = bare ? ".argb" : ".png";
     writeFile(dir / (name + "@2x" + suffix), bytes(picture));
@@ -92,10 +87,8 @@ void writeArt(const fs::path& dir) {
   const auto saveShown = [&](bitmap::Number number, const QImage& picture, const Element& place,
                              bool stretch) {
     const std::string name = bitmap::fileName(number);
-    const QImage small =
-        picture.scaled(picture.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     writeFile(dir / (name + "@2x.argb"), rawBytes(asShown(picture, place, stretch, 2)));
-    writeFile(dir / (name + ".argb"), rawBytes(asShown(small, place, stretch, 1)));
+    writeFile(dir / (name + ".argb"), rawBytes(asShown(halved(picture), place, stretch, 1)));
   };
   saveBitmap(bitmap::kOpenTray, openTray());
   saveBitmap(bitmap::kDiceCup, diceCup());
