@@ -71,10 +71,13 @@ QImage rawArt(const QString& path) {
   return image;
 }
 
+// A 2x screen takes the pictures made at twice the size.
+bool largeScreen() { return qApp->devicePixelRatio() > 1.0; }
+
 // The program's own pictures come in two sizes; a 2x screen takes the "@2x"
 // one. Those of the first frame are bare pixels, the others PNG files.
 QPixmap artPixmap(const QString& name) {
-  const bool large = qApp->devicePixelRatio() > 1.0;
+  const bool large = largeScreen();
   const QString path = QString(":/art/%1%2").arg(name, large ? "@2x" : "");
   QImage image = rawArt(path + ".argb");
   if (image.isNull()) {
@@ -116,8 +119,7 @@ QImage dieImage(const std::string& bytes, bool large) {
 // held then.
 struct DecodedAhead {
   std::string bytes;
-  bool large;
-  QImage image;
+  QImage image;  // marked 2x for a 2x screen
 };
 std::future<std::vector<DecodedAhead>> decodingAhead;
 std::vector<DecodedAhead> decodedAhead;
@@ -126,7 +128,7 @@ std::vector<DecodedAhead> decodedAhead;
 QImage takeDecodedAhead(const std::string& bytes, bool large) {
   if (decodingAhead.valid()) decodedAhead = decodingAhead.get();
   for (auto it = decodedAhead.begin(); it != decodedAhead.end(); ++it)
-    if (it->large == large && it->bytes == bytes) {
+    if ((it->image.devicePixelRatio() > 1.0) == large && it->bytes == bytes) {
       QImage image = std::move(it->image);
       decodedAhead.erase(it);
       return image;
@@ -210,7 +212,7 @@ PictureRef QtPlatform::loadBitmap(int resource) {
 
 PictureRef QtPlatform::loadPictureFile(const std::string& path, const std::string& bytes) {
   // Made from the bytes at hand, which are the file's.
-  const bool large = qApp->devicePixelRatio() > 1.0;
+  const bool large = largeScreen();
   QImage image = takeDecodedAhead(bytes, large);
   if (image.isNull()) image = dieImage(bytes, large);
   if (image.isNull()) return nullptr;
@@ -219,14 +221,13 @@ PictureRef QtPlatform::loadPictureFile(const std::string& path, const std::strin
 }
 
 void QtPlatform::decodeAhead(const std::string& dataFolder) {
-  const bool large = qApp->devicePixelRatio() > 1.0;
-  decodingAhead = std::async(std::launch::async, [dataFolder, large] {
+  decodingAhead = std::async(std::launch::async, [dataFolder, large = largeScreen()] {
     std::vector<DecodedAhead> decoded;
     for (int face = 1; face <= kFaces; ++face)
       if (const auto coded = readFileBytes(dataFolder + "/" + uprightDieFile(face))) {
         std::string bytes = complement(*coded);
         QImage image = dieImage(bytes, large);
-        decoded.push_back({std::move(bytes), large, std::move(image)});
+        decoded.push_back({std::move(bytes), std::move(image)});
       }
     return decoded;
   });

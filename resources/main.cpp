@@ -60,10 +60,10 @@ QImage halved(const QImage& picture) {
 // the board stretches it, made that size as the window would make it. The
 // first frame's pictures are kept so, and never scaled or read beyond what
 // shows.
-QImage asShown(const QImage& picture, const Element& element, bool stretch, int scale) {
+QImage asShown(const QImage& picture, const PictureBox& element, int scale) {
   const Rect place = Board::toPixels(element.windowPlace());
   const QSize size = QSize(place.width, place.height) * scale;
-  if (stretch) return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (element.stretch) return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   return picture.copy(QRect(QPoint(), size.boundedTo(picture.size())));
 }
 
@@ -84,21 +84,21 @@ void writeArt(const fs::path& dir) {
   };
   // The same, made to fit one place of the board at each size.
   const Board board;
-  const auto saveShown = [&](bitmap::Number number, const QImage& picture, const Element& place,
-                             bool stretch) {
+  const auto saveShown = [&](bitmap::Number number, const QImage& picture,
+                             const PictureBox& place) {
     const std::string name = bitmap::fileName(number);
-    writeFile(dir / (name + "@2x.argb"), rawBytes(asShown(picture, place, stretch, 2)));
-    writeFile(dir / (name + ".argb"), rawBytes(asShown(halved(picture), place, stretch, 1)));
+    writeFile(dir / (name + "@2x.argb"), rawBytes(asShown(picture, place, 2)));
+    writeFile(dir / (name + ".argb"), rawBytes(asShown(halved(picture), place, 1)));
   };
   saveBitmap(bitmap::kOpenTray, openTray());
   saveBitmap(bitmap::kDiceCup, diceCup());
-  saveShown(bitmap::kClosedTray, closedTray(), board.Image1, board.Image1.stretch);
+  saveShown(bitmap::kClosedTray, closedTray(), board.Image1);
   saveBitmap(bitmap::kWoodTile, woodTile());
-  saveShown(bitmap::kHoldRowFelt, holdRowFelt(), board.tappeto, board.tappeto.stretch);
+  saveShown(bitmap::kHoldRowFelt, holdRowFelt(), board.tappeto);
   saveBitmap(bitmap::kTrayTiltedLeft, shakenTray(-1));
   saveBitmap(bitmap::kTrayTiltedRight, shakenTray(+1));
-  saveShown(bitmap::kTallCredits, tallCredits(), board.iom, board.iom.stretch);
-  saveShown(bitmap::kCreditsBanner, creditsBanner(), board.io2[0], board.io2[0].stretch);
+  saveShown(bitmap::kTallCredits, tallCredits(), board.iom);
+  saveShown(bitmap::kCreditsBanner, creditsBanner(), board.io2[0]);
   save(cursor::fileName(cursor::kHand), handCursor());
   save(cursor::fileName(cursor::kQuestion), helpCursor());
   save("icon", windowIcon());
